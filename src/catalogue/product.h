@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+// The fixed folders an installation writes to.
+namespace Product {
+
+// The three base folders; none ends with "/", any may be empty.
+struct BaseFolders
+{
+    QString applications;           // local applications
+    QString applicationSupport;     // local shared data
+    QString userApplicationSupport; // the user's data folder
+};
+
+// The three target folders, each a base folder followed by a fixed suffix.
+// Every target folder ends with "/".
+struct InstallTargets
+{
+    QString appVeltrano;     // the maker's folder among the applications
+    QString appSuppVeltrano; // the maker's folder in the shared plug-ins folder
+    QString userAppSuppLR;   // the user's Lightroom folder
+
+    friend bool operator==(const InstallTargets &, const InstallTargets &) = default;
+};
+
+// Reads one environment variable; an unset variable reads as empty.
+using EnvironmentLookup = std::function<QString(const char *name)>;
+
+// The base folders for an environment: /opt and /usr/local/share, both behind
+// VELTRANO_INSTALL_ROOT when that is set and not empty, and XDG_DATA_HOME or
+// else HOME + "/.local/share" for the user.
+BaseFolders baseFoldersFrom(const EnvironmentLookup &environment);
+
+// Plain concatenation of each base folder and its suffix, no normalisation.
+InstallTargets targetsFrom(const BaseFolders &base);
+
+// The process-wide values, each computed from the real environment once, on
+// first use, from whichever thread asks first, and fixed afterwards.
+const QString &applications();
+const QString &applicationSupport();
+const QString &userApplicationSupport();
+const QString &appVeltrano();
+const QString &appSuppVeltrano();
+const QString &userAppSuppLR();
+
+InstallTargets targets();
+
+} // namespace Product

@@ -1,0 +1,47 @@
+#include "platform/bundle.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <filesystem>
+#include <system_error>
+
+namespace bundle {
+namespace {
+
+std::optional<QString> executablePath()
+{
+    std::error_code error;
+    const auto path = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        return std::nullopt;
+    return QString::fromStdString(path.string());
+}
+
+} // namespace
+
+QString resourceFolderFor(const QString &executablePath)
+{
+    return QDir::cleanPath(QFileInfo(executablePath).absolutePath() + QStringLiteral("/../Resources"));
+}
+
+std::optional<QString> executableFolder()
+{
+    const auto exe = executablePath();
+    if (!exe)
+        return std::nullopt;
+    return QFileInfo(*exe).absolutePath();
+}
+
+std::optional<QString> resourceFolder()
+{
+    const auto exe = executablePath();
+    if (!exe)
+        return std::nullopt;
+    const QString folder = resourceFolderFor(*exe);
+    if (!QFileInfo(folder).isDir())
+        return std::nullopt;
+    return folder;
+}
+
+} // namespace bundle

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// Where the application bundle keeps its resources:
+// VeltranoInstaller.app/Contents/MacOS/<executable> next to Contents/Resources.
+namespace bundle {
+
+// The resource folder of the running executable: its own folder followed by
+// "../Resources", resolved from /proc/self/exe and never from the current
+// directory. Absent when the executable's location cannot be read or the
+// folder does not exist.
+std::optional<QString> resourceFolder();
+
+// The resource folder that belongs to an executable at `executablePath`.
+QString resourceFolderFor(const QString &executablePath);
+
+// The folder of the running executable, where helper programs live.
+std::optional<QString> executableFolder();
+
+} // namespace bundle

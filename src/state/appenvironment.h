@@ -1,0 +1,25 @@
+#pragma once
+
+#include "catalogue/product.h"
+#include "install/scriptoutcome.h"
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+// The services the installer state reaches outside itself. The system
+// environment is the default; tests hand in their own, so nothing global has
+// to be changed between tests.
+struct AppEnvironment
+{
+    // The bundle's resource folder; absent when it cannot be determined.
+    std::function<std::optional<QString>()> resourceFolder;
+    // The three folders an installation writes to.
+    std::function<Product::InstallTargets()> installTargets;
+    // Runs a script to its end on the calling thread.
+    std::function<ScriptOutcome(const QString &script)> runScript;
+    // Asks the application to quit.
+    std::function<void()> terminate;
+
+    static AppEnvironment system();
+};

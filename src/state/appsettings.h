@@ -1,0 +1,105 @@
+#pragma once
+
+#include "catalogue/productmap.h"
+#include "state/appenvironment.h"
+#include "state/finderaccess.h"
+#include "state/page.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QClipboard;
+
+// The whole state of one installer run. Every store of a published field
+// first emits objectWillChange(), also when the value is equal; observers
+// learn only that something changed and re-read what they show.
+// All reads and writes happen on the main thread.
+class AppSettings : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(Page currentPage READ currentPage WRITE setCurrentPage)
+    Q_PROPERTY(FinderAccess accessType READ accessType WRITE setAccessType)
+    Q_PROPERTY(bool agreeWithTerms READ agreeWithTerms WRITE setAgreeWithTerms)
+    Q_PROPERTY(bool showLicenseAlert READ showLicenseAlert WRITE setShowLicenseAlert)
+    Q_PROPERTY(bool showPermanentlyAlert READ showPermanentlyAlert WRITE setShowPermanentlyAlert)
+    Q_PROPERTY(bool showFinderAlert READ showFinderAlert WRITE setShowFinderAlert)
+    Q_PROPERTY(bool completedWithErrors READ completedWithErrors WRITE setCompletedWithErrors)
+    Q_PROPERTY(bool showLogDetailsWindow READ showLogDetailsWindow WRITE setShowLogDetailsWindow)
+
+public:
+    explicit AppSettings(QObject *parent = nullptr);
+    explicit AppSettings(AppEnvironment environment, QObject *parent = nullptr);
+
+    Page currentPage() const { return m_currentPage; }
+    const ProductMap &products() const { return m_products; }
+    FinderAccess accessType() const { return m_accessType; }
+    bool agreeWithTerms() const { return m_agreeWithTerms; }
+    bool showLicenseAlert() const { return m_showLicenseAlert; }
+    bool showPermanentlyAlert() const { return m_showPermanentlyAlert; }
+    bool showFinderAlert() const { return m_showFinderAlert; }
+    bool completedWithErrors() const { return m_completedWithErrors; }
+    bool showLogDetailsWindow() const { return m_showLogDetailsWindow; }
+    QClipboard *pasteboard() const { return m_pasteboard; }
+    const QString &logDetailsStr() const { return m_logDetailsStr; }
+
+    void setCurrentPage(Page value) { publish(m_currentPage, value); }
+    void setProducts(ProductMap value) { publish(m_products, std::move(value)); }
+    void setAccessType(FinderAccess value) { publish(m_accessType, value); }
+    void setAgreeWithTerms(bool value) { publish(m_agreeWithTerms, value); }
+    void setShowLicenseAlert(bool value) { publish(m_showLicenseAlert, value); }
+    void setShowPermanentlyAlert(bool value) { publish(m_showPermanentlyAlert, value); }
+    void setShowFinderAlert(bool value) { publish(m_showFinderAlert, value); }
+    void setCompletedWithErrors(bool value) { publish(m_completedWithErrors, value); }
+    void setShowLogDetailsWindow(bool value) { publish(m_showLogDetailsWindow, value); }
+    // Not published: nobody is told.
+    void setLogDetailsStr(const QString &value) { m_logDetailsStr = value; }
+
+    // Page flow and selection.
+    void nextAction();
+    void agreeWithLicense();
+    void terminateApp();
+    void selectAll();
+    bool selectedExist() const;
+
+    // Product discovery and the install plan.
+    ProductMap productsToInstall() const;
+    void refreshProducts();
+    QStringList elementsToCopy() const;
+
+    // Installation. Each blocks the calling (main) thread until its script
+    // has finished; the outcome is applied on a later turn of the event loop.
+    void installSelectedProducts();
+    void performScript(const QString &script);
+    void checkAccess();
+
+signals:
+    void objectWillChange();
+
+private:
+    template<typename T, typename U>
+    void publish(T &field, U &&value)
+    {
+        emit objectWillChange();
+        field = std::forward<U>(value);
+    }
+
+    // Runs `script` on a worker thread while the caller waits, then queues
+    // `apply` with its outcome to this object's thread.
+    void runInBackground(const QString &script, void (AppSettings::*apply)(const ScriptOutcome &));
+    void applyInstallOutcome(const ScriptOutcome &outcome);
+    void applyProbeOutcome(const ScriptOutcome &outcome);
+
+    AppEnvironment m_environment;
+    Page m_currentPage = Page::intro;
+    ProductMap m_products;
+    FinderAccess m_accessType = FinderAccess::unknown;
+    bool m_agreeWithTerms = false;
+    bool m_showLicenseAlert = false;
+    bool m_showPermanentlyAlert = false;
+    bool m_showFinderAlert = false;
+    bool m_completedWithErrors = false;
+    bool m_showLogDetailsWindow = false;
+    QClipboard *m_pasteboard = nullptr;
+    QString m_logDetailsStr;
+};

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test. With --sanitize the same tests run in a
+# separate build with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+"$(pwd)/tools/setup.sh"
+
+build=build
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+if [ "${1:-}" = "--sanitize" ]; then
+    build=build-sanitize
+    options=(-DCMAKE_BUILD_TYPE=Debug -DVELTRANO_SANITIZE=ON)
+    export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+fi
+
+cmake -S . -B "$build" -G Ninja "${options[@]}"
+cmake --build "$build" --parallel "$(nproc)"
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)" --timeout 300
