@@ -1,9 +1,140 @@
 #include "ui/alertview.h"
 
+#include "state/appsettings.h"
+#include "ui/alerts/accesstimer.h"
+#include "ui/alerts/finderalert.h"
+#include "ui/alerts/installalert.h"
+#include "ui/alerts/licensealert.h"
+#include "ui/alerts/logdetailswindow.h"
+#include "ui/alerts/overlayframe.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QEvent>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+OverlayFlags overlayFlags(const AppSettings &settings)
+{
+    return {
+        settings.currentPage(),      settings.agreeWithTerms(),  settings.showLicenseAlert(),
+        settings.showPermanentlyAlert(), settings.showFinderAlert(), settings.showLogDetailsWindow(),
+    };
+}
+
+} // namespace
+
 AlertView::AlertView(AppSettings &settings, QWidget *parent)
     : QWidget(parent)
     , m_settings(settings)
+    // The result is ignored: when nothing handles the address, the alert
+    // simply stays up.
+    , m_openUrl([](const QUrl &url) { QDesktopServices::openUrl(url); })
 {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    if (parent) {
+        // The window keeps the layer over its whole area as well; following
+        // the parent here keeps the layer right under any parent.
+        parent->installEventFilter(this);
+        setGeometry(parent->rect());
+    }
+    connect(&m_settings, &AppSettings::objectWillChange, this, &AlertView::scheduleRefresh);
     hide();
+    refresh();
+}
+
+AlertView::~AlertView() = default;
+
+bool AlertView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        setGeometry(parentWidget()->rect());
+    return QWidget::eventFilter(watched, event);
+}
+
+void AlertView::scheduleRefresh()
+{
+    // The announcement comes before the store: look on the next turn, once
+    // for any number of announcements in between.
+    if (m_refreshPending)
+        return;
+    m_refreshPending = true;
+    QMetaObject::invokeMethod(this, &AlertView::refresh, Qt::QueuedConnection);
+}
+
+void AlertView::refresh()
+{
+    m_refreshPending = false;
+    const Overlay wanted = chooseOverlay(overlayFlags(m_settings));
+    if (wanted != m_shown)
+        replaceOverlay(wanted);
+
+    // The timer lives exactly as long as the access alert is chosen; later
+    // evaluations with the alert still up keep its one-second phase.
+    if (wanted == Overlay::finderAccess) {
+        if (!m_accessTimer)
+            m_accessTimer = std::make_unique<AccessTimer>(m_settings);
+    } else {
+        m_accessTimer.reset();
+    }
+    if (wanted == Overlay::logDetails)
+        if (auto *window = qobject_cast<LogDetailsWindow *>(m_frame ? m_frame->card() : nullptr))
+            window->refresh();
+}
+
+void AlertView::replaceOverlay(Overlay overlay)
+{
+    if (m_frame) {
+        // Later: this may run while one of the old overlay's buttons is still
+        // on the call stack.
+        m_frame->hide();
+        m_frame->deleteLater();
+        m_frame = nullptr;
+    }
+    m_shown = overlay;
+
+    AlertCard *card = nullptr;
+    switch (overlay) {
+    case Overlay::none:
+        break;
+    case Overlay::licenseAlert:
+        card = new LicenseAlert(m_settings);
+        break;
+    case Overlay::installConfirmation:
+        card = new InstallAlert(m_settings);
+        break;
+    case Overlay::finderAccess: {
+        auto *finder = new FinderAlert(m_settings);
+        connect(finder, &FinderAlert::openSettingsRequested, this, [this](const QUrl &url) {
+            if (m_openUrl)
+                m_openUrl(url);
+        });
+        card = finder;
+        break;
+    }
+    case Overlay::logDetails:
+        card = new LogDetailsWindow(m_settings);
+        break;
+    }
+
+    if (!card) {
+        const bool hadFocus = isAncestorOf(QApplication::focusWidget());
+        hide();
+        if (hadFocus && parentWidget())
+            parentWidget()->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    m_frame = new OverlayFrame(card, this);
+    m_frame->setObjectName(QStringLiteral("overlayFrame"));
+    layout()->addWidget(m_frame);
+    if (parentWidget())
+        setGeometry(parentWidget()->rect());
+    show();
+    raise();
+    // No button takes the focus, so none looks like a default; the page
+    // beneath loses it, and Tab leads into the overlay.
+    m_frame->setFocus(Qt::OtherFocusReason);
 }

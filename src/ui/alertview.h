@@ -1,18 +1,64 @@
 #pragma once
 
+#include "ui/alerts/overlaychoice.h"
+
+#include <QPointer>
 #include <QWidget>
 
-class AppSettings;
+#include <functional>
+#include <memory>
 
-// The alert layer over the whole window. Placeholder until the overlays land:
-// it never shows anything and lets every click through.
+class AccessTimer;
+class AppSettings;
+class OverlayFrame;
+class QUrl;
+
+// The alert layer over the whole window content. It shows at most one
+// overlay, chosen from the installer state (chooseOverlay), and follows the
+// state on the event loop turn after each change announcement.
+//
+// While no overlay is chosen the layer is hidden and every click reaches the
+// page beneath. While one is shown it covers its parent's whole area, takes
+// every pointer event and the keyboard focus away from the page, and Tab moves
+// among the overlay's own buttons only.
+//
+// The buttons, by objectName, for tests and automation:
+//   license alert:             "readLicenseButton", "disagreeButton", "agreeButton"
+//   install confirmation:      "cancelInstallButton", "installButton"
+//   file manager access alert: "closeAppButton", "openSettingsButton"
+//   log details window:        "copyLogButton", "closeLogButton"
+//                              (log area "logArea", its text "logText")
+// The overlay itself is the child named "overlayFrame".
 class AlertView : public QWidget
 {
     Q_OBJECT
 
 public:
+    using UrlOpener = std::function<void(const QUrl &)>;
+
     explicit AlertView(AppSettings &settings, QWidget *parent = nullptr);
+    ~AlertView() override;
+
+    // The overlay on screen now (it follows the state one turn later).
+    Overlay shownOverlay() const { return m_shown; }
+
+    // Replaces the system's URL handler that "Open settings" uses.
+    void setUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void scheduleRefresh();
+    void refresh();
+    void replaceOverlay(Overlay overlay);
+
     AppSettings &m_settings;
+    UrlOpener m_openUrl;
+    // What is on screen, derived from the state at the last evaluation.
+    Overlay m_shown = Overlay::none;
+    QPointer<OverlayFrame> m_frame;
+    // Exists exactly while the file manager access alert is shown.
+    std::unique_ptr<AccessTimer> m_accessTimer;
+    bool m_refreshPending = false;
 };

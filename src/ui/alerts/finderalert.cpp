@@ -1,0 +1,54 @@
+#include "ui/alerts/finderalert.h"
+
+#include "state/appsettings.h"
+#include "ui/alerts/alertmetrics.h"
+#include "ui/alerts/gearicon.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+FinderAlert::FinderAlert(AppSettings &settings, QWidget *parent)
+    : AlertCard(Qt::white, maximumRectangleSize, LimitScope::roundedRectangleOnly, parent)
+{
+    const int spacing = alertmetrics::defaultSpacing(this);
+    QVBoxLayout *content = column();
+    content->setSpacing(spacing);
+
+    m_message = new QLabel(tr("To make changes with Installer please allow Finder access from Settings"), columnWidget());
+    m_message->setWordWrap(true);
+    m_message->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    content->addWidget(m_message);
+
+    m_buttonRow = new QWidget(columnWidget());
+    auto *close = new QPushButton(tr("Close"), m_buttonRow);
+    close->setObjectName(QStringLiteral("closeAppButton"));
+    auto *openSettings = new QPushButton(gearicon::icon(palette().color(QPalette::ButtonText)), tr("Open settings"),
+                                         m_buttonRow);
+    openSettings->setObjectName(QStringLiteral("openSettingsButton"));
+    auto *buttons = new QHBoxLayout(m_buttonRow);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->setSpacing(spacing);
+    buttons->addWidget(close);
+    buttons->addWidget(openSettings);
+    content->addWidget(m_buttonRow, 0, Qt::AlignHCenter);
+
+    connect(close, &QPushButton::clicked, &settings, [&settings] { settings.terminateApp(); });
+    connect(openSettings, &QPushButton::clicked, this, [this] { emit openSettingsRequested(settingsUrl()); });
+}
+
+QUrl FinderAlert::settingsUrl()
+{
+    return QUrl(QStringLiteral("x-apple.systempreferences:com.apple.preference.security?Privacy_Automation"));
+}
+
+int FinderAlert::naturalColumnWidth() const
+{
+    // The message on one line when there is room; a word-wrapping label's own
+    // hint would break it early.
+    const int messageWidth = m_message->fontMetrics().horizontalAdvance(m_message->text()) + 2;
+    return std::max(messageWidth, m_buttonRow->sizeHint().width());
+}

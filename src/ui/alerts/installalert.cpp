@@ -1,0 +1,55 @@
+#include "ui/alerts/installalert.h"
+
+#include "state/appsettings.h"
+#include "ui/alerts/alertmetrics.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using alertmetrics::Weight;
+
+InstallAlert::InstallAlert(AppSettings &settings, QWidget *parent)
+    : AlertCard(Qt::white, maximumCardSize, LimitScope::wholeCard, parent)
+{
+    const int padding = alertmetrics::defaultPadding(this);
+    QVBoxLayout *content = column();
+    content->setSpacing(5);
+    content->addSpacerItem(new QSpacerItem(0, 5, QSizePolicy::Minimum, QSizePolicy::Expanding));
+
+    auto *message = new QLabel(tr("Click \"Install\" button to complete the installation."), columnWidget());
+    message->setFont(alertmetrics::systemFont(13, Weight::bold));
+    message->setWordWrap(true);
+    message->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    content->addWidget(message);
+
+    auto *cancel = new QPushButton(tr("Cancel"), columnWidget());
+    cancel->setObjectName(QStringLiteral("cancelInstallButton"));
+    auto *install = new QPushButton(tr("Install"), columnWidget());
+    install->setObjectName(QStringLiteral("installButton"));
+    QFont bold = install->font();
+    bold.setBold(true);
+    install->setFont(bold);
+    QPalette black = install->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive})
+        black.setColor(group, QPalette::ButtonText, Qt::black);
+    install->setPalette(black);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->setContentsMargins(padding, padding, padding, padding);
+    buttons->setSpacing(alertmetrics::defaultSpacing(this));
+    buttons->addStretch();
+    buttons->addWidget(cancel);
+    buttons->addSpacing(20);
+    buttons->addWidget(install);
+    buttons->addStretch();
+    content->addLayout(buttons);
+
+    connect(cancel, &QPushButton::clicked, &settings, [&settings] { settings.setShowPermanentlyAlert(false); });
+    connect(install, &QPushButton::clicked, &settings, [&settings] {
+        settings.setShowPermanentlyAlert(false);
+        settings.installSelectedProducts();
+    });
+}

@@ -1,0 +1,63 @@
+#include "ui/alerts/licensealert.h"
+
+#include "state/appsettings.h"
+#include "ui/alerts/alertmetrics.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using alertmetrics::Weight;
+
+namespace {
+
+QLabel *paddedText(const QString &text, Weight weight, int padding, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setFont(alertmetrics::systemFont(13, weight));
+    label->setWordWrap(true);
+    label->setContentsMargins(padding, 0, padding, 0);
+    return label;
+}
+
+} // namespace
+
+LicenseAlert::LicenseAlert(AppSettings &settings, QWidget *parent)
+    : AlertCard(Qt::white, maximumCardSize, LimitScope::wholeCard, parent)
+{
+    const int padding = alertmetrics::defaultPadding(this);
+    QVBoxLayout *content = column();
+    content->setSpacing(5);
+    content->addSpacerItem(new QSpacerItem(0, 5, QSizePolicy::Minimum, QSizePolicy::Expanding));
+    content->addWidget(paddedText(tr("To continue using the software you must agree to the terms of the software "
+                                     "license agreement."),
+                                  Weight::bold, padding, columnWidget()));
+    content->addStretch();
+    content->addWidget(
+        paddedText(tr("Click Agree to continue or click Disagree to cancel and quit the Installer."), Weight::regular,
+                   padding, columnWidget()));
+    content->addStretch();
+
+    auto *readLicense = new QPushButton(tr("Read License"), columnWidget());
+    readLicense->setObjectName(QStringLiteral("readLicenseButton"));
+    auto *disagree = new QPushButton(tr("Disagree"), columnWidget());
+    disagree->setObjectName(QStringLiteral("disagreeButton"));
+    auto *agree = new QPushButton(tr("Agree"), columnWidget());
+    agree->setObjectName(QStringLiteral("agreeButton"));
+
+    auto *buttons = new QHBoxLayout;
+    buttons->setContentsMargins(padding, padding, padding, padding);
+    buttons->setSpacing(alertmetrics::defaultSpacing(this));
+    buttons->addWidget(readLicense);
+    buttons->addStretch();
+    buttons->addWidget(disagree);
+    buttons->addWidget(agree);
+    content->addLayout(buttons);
+
+    connect(readLicense, &QPushButton::clicked, &settings, [&settings] { settings.setShowLicenseAlert(false); });
+    connect(disagree, &QPushButton::clicked, &settings, [&settings] { settings.terminateApp(); });
+    // Agreeing leaves showLicenseAlert raised: the alert goes because the
+    // license is now agreed to.
+    connect(agree, &QPushButton::clicked, &settings, [&settings] { settings.agreeWithLicense(); });
+}

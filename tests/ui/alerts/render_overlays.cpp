@@ -1,0 +1,115 @@
+// Renders every overlay at several window sizes into PNG files, for looking
+// at them: alert_renders <output folder>. Runs on the offscreen platform.
+
+#include "state/appsettings.h"
+#include "support/fakeenvironment.h"
+#include "ui/alertview.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <cstdio>
+
+namespace {
+
+struct Scene
+{
+    const char *name;
+    void (*raise)(AppSettings &);
+};
+
+const Scene scenes[] = {
+    {"license", [](AppSettings &s) {
+         s.setCurrentPage(Page::license);
+         s.setShowLicenseAlert(true);
+     }},
+    {"install", [](AppSettings &s) {
+         s.setCurrentPage(Page::install);
+         s.setShowPermanentlyAlert(true);
+     }},
+    {"finder", [](AppSettings &s) {
+         s.setCurrentPage(Page::install);
+         s.setShowFinderAlert(true);
+     }},
+    {"log", [](AppSettings &s) {
+         s.setCurrentPage(Page::summary);
+         s.setCompletedWithErrors(true);
+         s.setLogDetailsStr(QStringLiteral(
+             "cp: cannot create directory '/opt/Veltrano/Softhaze 3 Plug-in': Permission denied\n"
+             "ln: failed to create symbolic link '/usr/local/share/Adobe/Plug-Ins/CC/Veltrano/Softhaze 3 Plug-in': "
+             "No such file or directory\n"
+             "mkdir: cannot create directory '/opt/Veltrano': Read-only file system"));
+         s.setShowLogDetailsWindow(true);
+     }},
+    {"log-empty", [](AppSettings &s) {
+         s.setCurrentPage(Page::summary);
+         s.setShowLogDetailsWindow(true);
+     }},
+};
+
+const QSize sizes[] = {{648, 405}, {1000, 700}, {420, 300}, {300, 200}};
+
+// Something to see through the backdrop.
+QWidget *standInPage()
+{
+    auto *page = new QWidget;
+    page->setAutoFillBackground(true);
+    QPalette palette = page->palette();
+    palette.setColor(QPalette::Window, QColor(241, 241, 241));
+    page->setPalette(palette);
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(new QLabel(QStringLiteral("Software License Agreement")));
+    layout->addStretch();
+    layout->addWidget(new QPushButton(QStringLiteral("Next")), 0, Qt::AlignRight);
+    return page;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: alert_renders <output folder>\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!QDir().mkpath(out.path())) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    for (const Scene &scene : scenes) {
+        for (const QSize size : sizes) {
+            FakeWorld world;
+            AppSettings settings(world.environment());
+            QWidget *page = standInPage();
+            page->resize(size);
+            new AlertView(settings, page);
+            scene.raise(settings);
+            page->show();
+            QApplication::processEvents();
+            QApplication::processEvents();
+            const QString file =
+                out.filePath(QStringLiteral("%1-%2x%3.png").arg(QLatin1String(scene.name)).arg(size.width()).arg(size.height()));
+            for (qreal ratio : {1.0, 2.0}) {
+                const QString name = ratio == 1.0 ? file : QString(file).replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
+                QPixmap picture(size * ratio);
+                picture.setDevicePixelRatio(ratio);
+                page->render(&picture);
+                if (!picture.save(name)) {
+                    std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
+                    return 1;
+                }
+                std::printf("%s\n", qPrintable(name));
+            }
+            delete page;
+        }
+    }
+    return 0;
+}
