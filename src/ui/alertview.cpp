@@ -76,7 +76,7 @@ void AlertView::refresh()
     // evaluations with the alert still up keep its one-second phase.
     if (wanted == Overlay::finderAccess) {
         if (!m_accessTimer)
-            m_accessTimer = std::make_unique<AccessTimer>(m_settings);
+            m_accessTimer = std::make_unique<AccessTimer>(m_settings, this);
     } else {
         m_accessTimer.reset();
     }

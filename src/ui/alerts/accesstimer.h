@@ -24,5 +24,5 @@ private:
     void tick();
 
     AppSettings &m_settings;
-    QTimer m_timer;
+    QTimer m_timer{this};
 };

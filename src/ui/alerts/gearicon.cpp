@@ -72,13 +72,15 @@ public:
         return scaledPixmap(size, mode, state, 1.0);
     }
 
+    // `size` is in device pixels already; the gear is drawn at that
+    // resolution rather than scaled up from a smaller picture.
     QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale) override
     {
-        QPixmap result(size * scale);
+        QPixmap result(size);
         result.fill(Qt::transparent);
         result.setDevicePixelRatio(scale);
         QPainter painter(&result);
-        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        paint(&painter, QRect(QPoint(0, 0), (QSizeF(size) / scale).toSize()), mode, state);
         return result;
     }
 

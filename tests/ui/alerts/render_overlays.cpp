@@ -1,5 +1,6 @@
 // Renders every overlay at several window sizes into PNG files, for looking
-// at them: alert_renders <output folder>. Runs on the offscreen platform.
+// at them: alert_renders <output folder>. Runs on the offscreen platform;
+// QT_SCALE_FACTOR=2 draws them for a high density screen.
 
 #include "state/appsettings.h"
 #include "support/fakeenvironment.h"
@@ -95,19 +96,19 @@ int main(int argc, char *argv[])
             page->show();
             QApplication::processEvents();
             QApplication::processEvents();
-            const QString file =
-                out.filePath(QStringLiteral("%1-%2x%3.png").arg(QLatin1String(scene.name)).arg(size.width()).arg(size.height()));
-            for (qreal ratio : {1.0, 2.0}) {
-                const QString name = ratio == 1.0 ? file : QString(file).replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
-                QPixmap picture(size * ratio);
-                picture.setDevicePixelRatio(ratio);
-                page->render(&picture);
-                if (!picture.save(name)) {
-                    std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
-                    return 1;
-                }
-                std::printf("%s\n", qPrintable(name));
+            // Under QT_SCALE_FACTOR=2 the widgets draw themselves at twice the
+            // pixels, as on a high density screen.
+            const qreal ratio = page->devicePixelRatioF();
+            const QString file = out.filePath(QStringLiteral("%1-%2x%3%4.png")
+                                                  .arg(QLatin1String(scene.name))
+                                                  .arg(size.width())
+                                                  .arg(size.height())
+                                                  .arg(ratio > 1 ? QStringLiteral("@%1x").arg(ratio) : QString()));
+            if (!page->grab().save(file)) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+                return 1;
             }
+            std::printf("%s\n", qPrintable(file));
             delete page;
         }
     }
