@@ -3,6 +3,7 @@
 #include "state/appsettings.h"
 #include "ui/alerts/accesstimer.h"
 #include "ui/alerts/finderalert.h"
+#include "ui/alerts/geometryreport.h"
 #include "ui/alerts/installalert.h"
 #include "ui/alerts/licensealert.h"
 #include "ui/alerts/logdetailswindow.h"
@@ -13,18 +14,6 @@
 #include <QEvent>
 #include <QUrl>
 #include <QVBoxLayout>
-
-namespace {
-
-OverlayFlags overlayFlags(const AppSettings &settings)
-{
-    return {
-        settings.currentPage(),      settings.agreeWithTerms(),  settings.showLicenseAlert(),
-        settings.showPermanentlyAlert(), settings.showFinderAlert(), settings.showLogDetailsWindow(),
-    };
-}
-
-} // namespace
 
 AlertView::AlertView(AppSettings &settings, QWidget *parent)
     : QWidget(parent)
@@ -44,6 +33,7 @@ AlertView::AlertView(AppSettings &settings, QWidget *parent)
     connect(&m_settings, &AppSettings::objectWillChange, this, &AlertView::scheduleRefresh);
     hide();
     refresh();
+    geometryreport::startIfRequested(m_settings, this);
 }
 
 AlertView::~AlertView() = default;

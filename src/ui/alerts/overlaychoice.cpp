@@ -1,5 +1,7 @@
 #include "ui/alerts/overlaychoice.h"
 
+#include "state/appsettings.h"
+
 Overlay chooseOverlay(const OverlayFlags &flags)
 {
     if (flags.showLicenseAlert && !flags.agreeWithTerms)
@@ -11,4 +13,10 @@ Overlay chooseOverlay(const OverlayFlags &flags)
     if (flags.showLogDetailsWindow && flags.currentPage == Page::summary)
         return Overlay::logDetails;
     return Overlay::none;
+}
+
+OverlayFlags overlayFlags(const AppSettings &settings)
+{
+    return {settings.currentPage(),          settings.agreeWithTerms(),  settings.showLicenseAlert(),
+            settings.showPermanentlyAlert(), settings.showFinderAlert(), settings.showLogDetailsWindow()};
 }

@@ -2,6 +2,8 @@
 
 #include "state/page.h"
 
+class AppSettings;
+
 // The overlays the alert layer can show; at most one at a time.
 enum class Overlay { none, licenseAlert, installConfirmation, finderAccess, logDetails };
 
@@ -25,3 +27,6 @@ struct OverlayFlags
 // 5. nothing.
 // A raised flag on another page keeps its value and shows nothing there.
 Overlay chooseOverlay(const OverlayFlags &flags);
+
+// The flags as the installer state holds them now.
+OverlayFlags overlayFlags(const AppSettings &settings);
