@@ -80,16 +80,42 @@ TEST(Discovery, FailuresWriteOneLineAndGiveNoProducts)
 
 TEST(Discovery, UnreadableFolderWritesTheSystemsReason)
 {
-    if (runningAsRoot())
-        GTEST_SKIP() << "root reads folders of any mode";
     TempFolder bundle;
-    const QString products = bundle.makeFolder(QStringLiteral("Products/A"));
-    ASSERT_EQ(chmod(QFile::encodeName(bundle("Products")).constData(), 0), 0);
-    linesink::Capture output;
-    EXPECT_TRUE(discoverProducts(bundle.path()).empty());
-    chmod(QFile::encodeName(bundle("Products")).constData(), 0755);
-    EXPECT_EQ(output.lines(),
-              QStringList{QStringLiteral("Fail__ cannot list %1: Permission denied").arg(bundle("Products"))});
+    bundle.makeFolder(QStringLiteral("Products/A"));
+    const QByteArray products = QFile::encodeName(bundle("Products"));
+    // The temporary folder itself must be reachable for the unprivileged user.
+    ASSERT_EQ(chmod(QFile::encodeName(bundle.path()).constData(), 0755), 0);
+    ASSERT_EQ(chmod(products.constData(), 0), 0);
+    const auto check = [&] {
+        linesink::Capture output;
+        const bool empty = discoverProducts(bundle.path()).empty();
+        return QStringLiteral("%1 %2").arg(empty).arg(output.lines().join(u'|'));
+    };
+    const QString result = runningAsRoot() ? runAsNobody(check).value_or(QStringLiteral("(no child)")) : check();
+    chmod(products.constData(), 0755);
+    EXPECT_EQ(result.toStdString(),
+              QStringLiteral("1 Fail__ cannot list %1: Permission denied").arg(bundle("Products")).toStdString());
+}
+
+TEST(InstallPlan, AnUnreadableProductCostsOnlyItsOwnFolders)
+{
+    TempFolder bundle;
+    bundle.makeFolder(QStringLiteral("Products/Locked/X"));
+    bundle.makeFolder(QStringLiteral("Products/Open/Y"));
+    ASSERT_EQ(chmod(QFile::encodeName(bundle.path()).constData(), 0755), 0);
+    const QByteArray locked = QFile::encodeName(bundle("Products/Locked"));
+    ASSERT_EQ(chmod(locked.constData(), 0), 0);
+    const ProductMap products{{bundle("Products/Locked"), true}, {bundle("Products/Open"), true}};
+    const auto check = [&] {
+        linesink::Capture output;
+        const QStringList plan = planElements(products);
+        return (plan + output.lines()).join(u'|');
+    };
+    const QString result = runningAsRoot() ? runAsNobody(check).value_or(QStringLiteral("(no child)")) : check();
+    chmod(locked.constData(), 0755);
+    EXPECT_EQ(result.toStdString(), (bundle("Products/Open/Y") + QStringLiteral("|Fail__ cannot list %1: Permission denied")
+                                                                      .arg(bundle("Products/Locked")))
+                                        .toStdString());
 }
 
 TEST(InstallPlan, ListsTheFoldersOfSelectedProductsAsPlainPaths)

@@ -147,3 +147,30 @@ TEST(CheckAccess, AFailedProbeForgetsAccessButKeepsTheAlert)
     EXPECT_TRUE(settings.showFinderAlert());
     EXPECT_EQ(output.lines(), QStringList{QStringLiteral("Error: no host")});
 }
+
+TEST(InstallSelectedProducts, EchoesTheComposedScriptAndRunsIt)
+{
+    TempFolder bundle;
+    bundle.makeFolder(QStringLiteral("Products/Softhaze 4/Softhaze 4 Plug-in"));
+    bundle.makeFolder(QStringLiteral("Products/Unselected/Other"));
+    FakeWorld world;
+    world.resourceFolder = bundle.path();
+    world.respond = [](const QString &) { return ScriptOutcome{QStringLiteral("Ok"), std::nullopt}; };
+    AppSettings settings(world.environment());
+    settings.refreshProducts();
+    settings.setProducts({{bundle("Products/Softhaze 4"), true}, {bundle("Products/Unselected"), false}});
+    settings.setCurrentPage(Page::install);
+
+    linesink::Capture output;
+    settings.installSelectedProducts();
+    ASSERT_EQ(world.scriptsRun.size(), 1);
+    const QString &script = world.scriptsRun.front();
+    EXPECT_TRUE(script.contains(bundle("Products/Softhaze 4/Softhaze 4 Plug-in")));
+    EXPECT_FALSE(script.contains(u"Unselected"));
+    EXPECT_TRUE(script.contains(world.targets.appSuppVeltrano));
+    EXPECT_EQ(output.lines(), QStringList{QStringLiteral("SCRIPT -- ") + script});
+
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(settings.currentPage(), Page::summary);
+    EXPECT_FALSE(settings.completedWithErrors());
+}

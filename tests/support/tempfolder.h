@@ -3,6 +3,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <optional>
+
 // A temporary folder owned by one test, with helpers to lay out fixtures.
 class TempFolder
 {
@@ -25,3 +27,12 @@ private:
 // True when the process can read any file whatever its mode (root), so tests
 // of unreadable folders must skip.
 bool runningAsRoot();
+
+#include <functional>
+
+// Runs `work` in a forked child that has dropped to the unprivileged user
+// "nobody" and returns what it returned, so that permission failures can be
+// provoked for real when the tests run as root. Absent when the child could
+// not be started or could not drop its privileges.
+std::optional<QString> runAsNobody(const std::function<QString()> &work);
+
