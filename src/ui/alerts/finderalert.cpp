@@ -14,7 +14,7 @@
 FinderAlert::FinderAlert(AppSettings &settings, QWidget *parent)
     : AlertCard(Qt::white, maximumRectangleSize, LimitScope::roundedRectangleOnly, parent)
 {
-    const int spacing = alertmetrics::defaultSpacing(this);
+    const int spacing = alertmetrics::defaultSpacing;
     QVBoxLayout *content = column();
     content->setSpacing(spacing);
 

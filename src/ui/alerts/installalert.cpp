@@ -14,7 +14,7 @@ using alertmetrics::Weight;
 InstallAlert::InstallAlert(AppSettings &settings, QWidget *parent)
     : AlertCard(Qt::white, maximumCardSize, LimitScope::wholeCard, parent)
 {
-    const int padding = alertmetrics::defaultPadding(this);
+    const int padding = alertmetrics::defaultPadding;
     QVBoxLayout *content = column();
     content->setSpacing(5);
     content->addSpacerItem(new QSpacerItem(0, 5, QSizePolicy::Minimum, QSizePolicy::Expanding));
@@ -23,6 +23,9 @@ InstallAlert::InstallAlert(AppSettings &settings, QWidget *parent)
     message->setFont(alertmetrics::systemFont(13, Weight::bold));
     message->setWordWrap(true);
     message->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // The bold line is nearly as wide as the small card; keep it off the
+    // rounded edges.
+    message->setContentsMargins(alertmetrics::defaultSpacing, 0, alertmetrics::defaultSpacing, 0);
     content->addWidget(message);
 
     auto *cancel = new QPushButton(tr("Cancel"), columnWidget());
@@ -39,7 +42,7 @@ InstallAlert::InstallAlert(AppSettings &settings, QWidget *parent)
 
     auto *buttons = new QHBoxLayout;
     buttons->setContentsMargins(padding, padding, padding, padding);
-    buttons->setSpacing(alertmetrics::defaultSpacing(this));
+    buttons->setSpacing(alertmetrics::defaultSpacing);
     buttons->addStretch();
     buttons->addWidget(cancel);
     buttons->addSpacing(20);

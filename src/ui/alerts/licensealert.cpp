@@ -26,7 +26,7 @@ QLabel *paddedText(const QString &text, Weight weight, int padding, QWidget *par
 LicenseAlert::LicenseAlert(AppSettings &settings, QWidget *parent)
     : AlertCard(Qt::white, maximumCardSize, LimitScope::wholeCard, parent)
 {
-    const int padding = alertmetrics::defaultPadding(this);
+    const int padding = alertmetrics::defaultPadding;
     QVBoxLayout *content = column();
     content->setSpacing(5);
     content->addSpacerItem(new QSpacerItem(0, 5, QSizePolicy::Minimum, QSizePolicy::Expanding));
@@ -48,7 +48,7 @@ LicenseAlert::LicenseAlert(AppSettings &settings, QWidget *parent)
 
     auto *buttons = new QHBoxLayout;
     buttons->setContentsMargins(padding, padding, padding, padding);
-    buttons->setSpacing(alertmetrics::defaultSpacing(this));
+    buttons->setSpacing(alertmetrics::defaultSpacing);
     buttons->addWidget(readLicense);
     buttons->addStretch();
     buttons->addWidget(disagree);

@@ -14,7 +14,7 @@ LogDetailsWindow::LogDetailsWindow(AppSettings &settings, QWidget *parent)
     : AlertCard(cardColor(), maximumCardSize, LimitScope::wholeCard, parent)
     , m_settings(settings)
 {
-    const int padding = alertmetrics::defaultPadding(this);
+    const int padding = alertmetrics::defaultPadding;
     QVBoxLayout *content = column();
     content->setSpacing(5);
     content->addSpacerItem(new QSpacerItem(0, 5, QSizePolicy::Minimum, QSizePolicy::Expanding));
@@ -56,7 +56,7 @@ LogDetailsWindow::LogDetailsWindow(AppSettings &settings, QWidget *parent)
     close->setObjectName(QStringLiteral("closeLogButton"));
     auto *buttons = new QHBoxLayout;
     buttons->setContentsMargins(padding, padding, padding, padding);
-    buttons->setSpacing(alertmetrics::defaultSpacing(this));
+    buttons->setSpacing(alertmetrics::defaultSpacing);
     buttons->addWidget(copy);
     buttons->addStretch();
     buttons->addWidget(close);

@@ -57,7 +57,7 @@ void OverlayFrame::placeCard()
 {
     // The centring stacks leave the standard spacing between the card and
     // the flexible space on each side.
-    const int spacing = alertmetrics::defaultSpacing(this);
+    const int spacing = alertmetrics::defaultSpacing;
     m_card->setGeometry(m_card->geometryIn(rect().adjusted(spacing, spacing, -spacing, -spacing)));
 }
 

@@ -1,6 +1,7 @@
 #include "alertfixture.h"
 
 #include "ui/alerts/alertcard.h"
+#include "ui/alerts/alertmetrics.h"
 #include "ui/alerts/overlayframe.h"
 
 #include <QLabel>
@@ -221,7 +222,8 @@ TEST_P(OverlayCards, RoundedRectangleReachesItsLimitInALargeWindowAndStaysCentre
         AlertCard *card = frame->card();
         const QRect rectangle = card->roundedRectangle().translated(card->pos());
         SCOPED_TRACE(size.width());
-        const QSize expected = row.limit.boundedTo(size - QSize(12, 12));
+        const int spacing = alertmetrics::defaultSpacing;
+        const QSize expected = row.limit.boundedTo(size - QSize(2 * spacing, 2 * spacing));
         EXPECT_EQ(rectangle.size(), expected);
         EXPECT_LE(std::abs(rectangle.center().x() - size.width() / 2), 1);
         EXPECT_LE(std::abs(rectangle.center().y() - size.height() / 2), 1);
@@ -244,7 +246,7 @@ TEST_P(OverlayCards, ShrinksCentredInANarrowWindowWithEveryButtonInside)
     ASSERT_TRUE(frame);
     AlertCard *card = frame->card();
     const QRect inWindow(card->mapTo(window.get(), QPoint(0, 0)), card->size());
-    EXPECT_LE(inWindow.width(), 360 - 2 * 6 + 1);
+    EXPECT_LE(inWindow.width(), 360 - 2 * alertmetrics::defaultSpacing);
     EXPECT_TRUE(window->rect().contains(inWindow));
     EXPECT_LE(std::abs(inWindow.center().x() - 180), 1);
     for (const char *name : row.buttons) {
