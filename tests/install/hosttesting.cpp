@@ -16,8 +16,10 @@ scripthost::Options direct()
 {
     scripthost::Options options;
     options.helperPath = helperPath();
-    options.user = QStringLiteral("anna");
-    options.home = QStringLiteral("/home/anna");
+    // `chown -R $USER` needs a user who exists: the one running the tests.
+    const scripthost::Options system = scripthost::Options::system();
+    options.user = system.user;
+    options.home = system.home;
     return options;
 }
 

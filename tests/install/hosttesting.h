@@ -12,7 +12,8 @@ namespace hosttesting {
 
 QString helperPath();
 
-// The helper started directly, as when the installer runs as root.
+// The helper started directly, as when the installer runs as root, for
+// the user running the tests.
 scripthost::Options direct();
 // The helper started as the user nobody, with PKEXEC_UID set as pkexec sets
 // it: the non-root path, with `invokingUid` as the user who asked.

@@ -81,8 +81,9 @@ TEST(PrivilegedCommand, RunsThroughOneHelperWithOnePromptForManyCommands)
     TempFolder temp;
     const QString prompts = temp(QStringLiteral("prompts"));
     // Stands in for pkexec: counts each start, then becomes the helper.
-    const scripthost::Options options =
-        elevatedBy(QStringLiteral("echo prompt >> '%1'; exec \"$0\"").arg(prompts));
+    scripthost::Options options = elevatedBy(QStringLiteral("echo prompt >> '%1'; exec \"$0\"").arg(prompts));
+    options.user = QStringLiteral("anna");
+    options.home = QStringLiteral("/home/anna");
     QString source = QStringLiteral("try\n");
     for (int i = 0; i < 5; ++i)
         source += QStringLiteral("do shell script \"echo $PPID >> '%1'\" with administrator privileges\n")

@@ -1,6 +1,7 @@
 #include "childprocess.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
@@ -81,6 +82,10 @@ std::variant<pid_t, std::string> spawnGuarded(const Spec &spec, char *const *arg
         if (getppid() != parent)
             _exit(1);
         setpgid(0, 0);
+        if (spec.announceDescriptor >= 0) {
+            const std::int32_t self = getpid();
+            (void)!::write(spec.announceDescriptor, &self, sizeof self);
+        }
         signal(SIGPIPE, SIG_DFL);
         const int devnull = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
         if (devnull < 0 || dup2(devnull, 0) < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0)
@@ -189,8 +194,6 @@ std::variant<Result, std::string> run(const Spec &spec)
     const pid_t pid = std::get<pid_t>(spawned);
     out.closeEnd(1);
     err.closeEnd(1);
-    if (spec.started)
-        spec.started(pid);
 
     Result result;
     std::string *targets[2] = {&result.out, &result.err};

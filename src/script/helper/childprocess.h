@@ -32,8 +32,10 @@ struct Spec
     std::string workingFolder = "/";
     Spawn spawn = Spawn::shared;
     int keptDescriptor = -1;
-    // Called with the child's process id once it runs, before its output is read.
-    std::function<void(pid_t)> started;
+    // Guarded only: the child writes its process id (an int32) here before it
+    // runs the program, so that whoever reads it knows the new process group
+    // before the program can do anything.
+    int announceDescriptor = -1;
     // Called when both output streams have ended, before the child is reaped.
     std::function<void()> outputEnded;
 };

@@ -62,8 +62,9 @@ std::optional<Identity> pkexecUser()
 
 // Kills the process group of the running command when the helper dies
 // before the command has ended, so that no root process is left behind. It
-// is a child of the helper in a session of its own, learns each command's
-// group through a pipe and sees the helper's death as the end of that pipe.
+// is a child of the helper in a session of its own. Each command announces
+// its group through a pipe before it runs (so even a command that kills the
+// helper at once is known), and the helper's death is the end of that pipe.
 class Guardian
 {
 public:
@@ -100,12 +101,15 @@ public:
         return true;
     }
 
-    // The group of the command now running, 0 for none.
-    void track(pid_t group)
+    // Where a starting command announces its process group.
+    int announceDescriptor() const { return m_fd; }
+
+    // The command has ended: there is no group to end any more.
+    void clear()
     {
-        const std::int32_t value = group;
+        const std::int32_t none = 0;
         if (m_fd >= 0)
-            (void)!::write(m_fd, &value, sizeof value);
+            (void)!::write(m_fd, &none, sizeof none);
     }
 
 private:
@@ -167,8 +171,8 @@ helperprotocol::Reply runCommand(const helperprotocol::Request &request, const s
     spec.environment = commandEnvironment(identity);
     spec.spawn = childprocess::Spawn::guarded;
     spec.keptDescriptor = self;
-    spec.started = [&guardian](pid_t pid) { guardian.track(pid); };
-    spec.outputEnded = [&guardian] { guardian.track(0); };
+    spec.announceDescriptor = guardian.announceDescriptor();
+    spec.outputEnded = [&guardian] { guardian.clear(); };
     auto result = childprocess::run(spec);
     if (auto *failure = std::get_if<std::string>(&result))
         return {126, {}, *failure};
