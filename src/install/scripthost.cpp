@@ -2,7 +2,6 @@
 
 #include "install/helpersession.h"
 #include "platform/bundle.h"
-#include "script/compiler.h"
 #include "script/helper/childprocess.h"
 #include "script/interpreter.h"
 
@@ -98,14 +97,6 @@ ScriptOutcome runWith(const QString &source, const Options &options)
     if (outcome.error)
         result.errorDescription = outcome.error->description();
     return result;
-}
-
-std::optional<QString> check(const QString &source)
-{
-    const auto compiled = script::compile(source);
-    if (const auto *error = std::get_if<script::ScriptError>(&compiled))
-        return error->description();
-    return std::nullopt;
 }
 
 } // namespace scripthost

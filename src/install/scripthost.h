@@ -41,7 +41,4 @@ inline constexpr auto helperFileName = "VeltranoHelper";
 ScriptOutcome run(const QString &source);
 ScriptOutcome runWith(const QString &source, const Options &options);
 
-// Only compiles `source`: the description of the compile error, or nothing.
-std::optional<QString> check(const QString &source);
-
 } // namespace scripthost

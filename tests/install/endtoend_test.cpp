@@ -24,7 +24,7 @@ Tree expectedSampleTree(const InstallWorld &world)
 {
     const QString products = world.resourceFolder + QStringLiteral("/Products");
     Tree tree;
-    for (const QString digit : {QStringLiteral("3"), QStringLiteral("4")}) {
+    for (const QString &digit : {QStringLiteral("3"), QStringLiteral("4")}) {
         const QString plain = QStringLiteral("Softhaze %1 Plug-in").arg(digit);
         const QString lightroom = QStringLiteral("Softhaze %1 Lightroom").arg(digit);
         const QString product = products + QStringLiteral("/Softhaze ") + digit;
