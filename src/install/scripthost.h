@@ -3,11 +3,42 @@
 #include "install/scriptoutcome.h"
 
 #include <QString>
+#include <QStringList>
+#include <functional>
+#include <sys/types.h>
 
 namespace scripthost {
 
+// Where privileged commands go. The defaults suit the installer; tests put
+// a fake elevation command or another helper in their place.
+struct Options
+{
+    // Put before the helper's path to start it with administrator rights.
+    // Empty starts the helper directly, as when the installer runs as root.
+    QStringList elevation;
+    // Absolute path of the privileged helper.
+    QString helperPath;
+    // USER and HOME inside privileged commands when the helper is started
+    // directly; through pkexec the helper takes them from PKEXEC_UID.
+    QString user;
+    QString home;
+    // Told the helper's process id once it has been started.
+    std::function<void(pid_t)> helperStarted;
+
+    // pkexec unless running as root; the helper beside the executable; the
+    // user from the environment, else the user database.
+    static Options system();
+};
+
+// The file name of the privileged helper in the bundle's executable folder.
+inline constexpr auto helperFileName = "VeltranoHelper";
+
+// run() uses Options::system(); runWith() the given options.
 // Compiles and runs `source` on the calling thread and returns when it has
-// finished, password prompt included.
+// finished, password prompt included. A script that does not compile or
+// fails outside its handlers leaves error information; otherwise the result
+// is the text value of what the script returned, when it returned anything.
 ScriptOutcome run(const QString &source);
+ScriptOutcome runWith(const QString &source, const Options &options);
 
 } // namespace scripthost

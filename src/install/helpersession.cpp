@@ -1,0 +1,253 @@
+#include "install/helpersession.h"
+
+#include "script/helper/childprocess.h"
+#include "script/helper/helperprotocol.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
+namespace {
+
+constexpr std::size_t maxErrorText = 64 * 1024;
+
+QString fromLocal(const std::string &text) { return QString::fromLocal8Bit(text.data(), qsizetype(text.size())).trimmed(); }
+
+// Writes to a pipe whose reader may have died without the process being
+// killed by SIGPIPE: the signal is blocked for this thread during the write
+// and a pending one is consumed before it is unblocked again.
+bool writeWithoutSigpipe(int fd, const std::string &data)
+{
+    sigset_t pipeSignal, previous;
+    sigemptyset(&pipeSignal);
+    sigaddset(&pipeSignal, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipeSignal, &previous);
+    const bool written = childprocess::writeAll(fd, data);
+    if (!written && errno == EPIPE) {
+        const timespec none{0, 0};
+        while (sigtimedwait(&pipeSignal, nullptr, &none) < 0 && errno == EINTR) {
+        }
+    }
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    return written;
+}
+
+QString signalName(int signal)
+{
+    const char *description = strsignal(signal);
+    return description ? QString::fromLocal8Bit(description) : QString::number(signal);
+}
+
+} // namespace
+
+HelperSession::HelperSession(QStringList launch)
+    : m_launch(std::move(launch))
+{
+}
+
+HelperSession::~HelperSession()
+{
+    closeInput();
+    reap();
+    for (int *fd : {&m_out, &m_err}) {
+        if (*fd >= 0)
+            ::close(*fd);
+        *fd = -1;
+    }
+}
+
+std::optional<pid_t> HelperSession::processId() const
+{
+    if (m_pid > 0 && !m_exitStatus)
+        return m_pid;
+    return std::nullopt;
+}
+
+void HelperSession::closeInput()
+{
+    if (m_in >= 0)
+        ::close(m_in);
+    m_in = -1;
+}
+
+void HelperSession::reap()
+{
+    if (m_pid <= 0 || m_exitStatus)
+        return;
+    // With its input closed an idle helper ends at once; the guardian in the
+    // helper ends whatever it had running.
+    int status = 0;
+    while (waitpid(m_pid, &status, 0) < 0) {
+        if (errno != EINTR) {
+            m_exitStatus = -1;
+            return;
+        }
+    }
+    m_exitStatus = childprocess::statusFrom(status);
+}
+
+void HelperSession::readError()
+{
+    if (m_err < 0)
+        return;
+    // The helper has ended; whatever it or pkexec wrote is in the pipe now,
+    // unless something it left behind still holds the pipe, so never block.
+    fcntl(m_err, F_SETFL, fcntl(m_err, F_GETFL) | O_NONBLOCK);
+    std::string chunk;
+    while (m_errText.size() < maxErrorText && childprocess::readSome(m_err, chunk)) {
+        m_errText += chunk;
+        chunk.clear();
+    }
+}
+
+std::optional<script::RaisedError> HelperSession::start()
+{
+    if (m_launch.isEmpty())
+        return script::RaisedError{script::privilegeErrorNumber,
+                                   QStringLiteral("Administrator privileges are not available: the privileged "
+                                                  "helper cannot be found.")};
+    const QString helper = m_launch.last();
+    if (access(QFile::encodeName(helper).constData(), X_OK) != 0)
+        return script::RaisedError{
+            script::privilegeErrorNumber,
+            QStringLiteral("Administrator privileges are not available: the privileged helper %1 cannot be run "
+                           "(%2).")
+                .arg(helper, QString::fromLocal8Bit(std::strerror(errno)))};
+
+    int in[2], out[2], err[2];
+    if (pipe2(in, O_CLOEXEC) != 0)
+        return script::RaisedError{script::privilegeErrorNumber, QStringLiteral("Cannot create a pipe.")};
+    if (pipe2(out, O_CLOEXEC) != 0) {
+        ::close(in[0]);
+        ::close(in[1]);
+        return script::RaisedError{script::privilegeErrorNumber, QStringLiteral("Cannot create a pipe.")};
+    }
+    if (pipe2(err, O_CLOEXEC) != 0) {
+        for (int fd : {in[0], in[1], out[0], out[1]})
+            ::close(fd);
+        return script::RaisedError{script::privilegeErrorNumber, QStringLiteral("Cannot create a pipe.")};
+    }
+
+    std::vector<std::string> arguments;
+    for (const QString &part : m_launch)
+        arguments.push_back(QFile::encodeName(part).toStdString());
+    std::vector<char *> argv;
+    for (std::string &argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, in[0], 0);
+    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+    posix_spawn_file_actions_addclosefrom_np(&actions, 3);
+    pid_t pid = -1;
+    const int error = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    for (int fd : {in[0], out[1], err[1]})
+        ::close(fd);
+    m_in = in[1];
+    m_out = out[0];
+    m_err = err[0];
+    if (error != 0) {
+        return script::RaisedError{
+            script::privilegeErrorNumber,
+            QStringLiteral("Administrator privileges are not available: %1 cannot be started (%2).")
+                .arg(m_launch.first(), QString::fromLocal8Bit(std::strerror(error)))};
+    }
+    m_pid = pid;
+    return std::nullopt;
+}
+
+script::RaisedError HelperSession::failureAfterExit(const QString &during)
+{
+    closeInput();
+    reap();
+    readError();
+    const int status = m_exitStatus.value_or(-1);
+    const QString detail = fromLocal(m_errText);
+    const QString said = detail.isEmpty() ? QString() : QStringLiteral(" It said: %1").arg(detail);
+    // pkexec's answers: 126 the dialog was dismissed or the password refused,
+    // 127 no authentication was possible. The helper never exits with either.
+    if (status == 126)
+        return {script::userCanceledNumber, QStringLiteral("User canceled.")};
+    if (status == 127)
+        return {script::privilegeErrorNumber,
+                QStringLiteral("Administrator privileges are not available: no authentication agent is running or "
+                               "this user may not authenticate (%1 exited with status 127).%2")
+                    .arg(m_launch.first(), said)};
+    if (status < 0)
+        return {script::privilegeErrorNumber,
+                QStringLiteral("The privileged helper was ended by signal %1 (%2) %3.%4")
+                    .arg(-status)
+                    .arg(signalName(-status), during, said)};
+    return {script::privilegeErrorNumber,
+            QStringLiteral("The privileged helper stopped with status %1 %2.%3").arg(status).arg(during, said)};
+}
+
+std::variant<script::ShellReply, script::RaisedError> HelperSession::run(const QString &command, const QString &user,
+                                                                         const QString &home,
+                                                                         const std::function<void(pid_t)> *started)
+{
+    if (m_failure)
+        return *m_failure;
+    if (m_pid <= 0) {
+        if (auto failure = start()) {
+            m_failure = failure;
+            return *failure;
+        }
+        if (started && *started)
+            (*started)(m_pid);
+    }
+    const QString during = QStringLiteral("while running a command");
+    const helperprotocol::Request request{command.toStdString(), QFile::encodeName(user).toStdString(),
+                                          QFile::encodeName(home).toStdString()};
+    if (!writeWithoutSigpipe(m_in, helperprotocol::encode(request))) {
+        m_failure = failureAfterExit(during);
+        return *m_failure;
+    }
+
+    std::string buffer;
+    pollfd fds[2] = {{m_out, POLLIN, 0}, {m_err, POLLIN, 0}};
+    for (;;) {
+        helperprotocol::Reply reply;
+        const auto decoded = helperprotocol::decode(buffer, reply);
+        if (decoded.status == helperprotocol::DecodeStatus::complete)
+            return script::ShellReply{reply.status, QByteArray::fromStdString(reply.out),
+                                      QByteArray::fromStdString(reply.err)};
+        if (decoded.status == helperprotocol::DecodeStatus::malformed) {
+            m_failure = script::RaisedError{script::privilegeErrorNumber,
+                                            QStringLiteral("The privileged helper sent a malformed reply.")};
+            return *m_failure;
+        }
+        if (poll(fds, 2, -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            m_failure = failureAfterExit(during);
+            return *m_failure;
+        }
+        if (fds[1].fd >= 0 && fds[1].revents) {
+            std::string chunk;
+            if (childprocess::readSome(m_err, chunk)) {
+                if (m_errText.size() < maxErrorText)
+                    m_errText += chunk;
+            } else {
+                fds[1].fd = -1;
+            }
+        }
+        if (fds[0].revents && !childprocess::readSome(m_out, buffer)) {
+            m_failure = failureAfterExit(during);
+            return *m_failure;
+        }
+    }
+}

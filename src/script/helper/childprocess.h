@@ -1,0 +1,60 @@
+#pragma once
+
+#include "helperprotocol.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <sys/types.h>
+#include <variant>
+#include <vector>
+
+// Runs a program to its end with standard input on /dev/null and both output
+// streams captured. Plain POSIX, so the installer and its helper share it.
+namespace childprocess {
+
+enum class Spawn {
+    // posix_spawn: cheap in a large multi-threaded process.
+    shared,
+    // fork: the child dies with its parent, leads a new process group and
+    // keeps `Spec::keptDescriptor` as descriptor `keptDescriptorNumber`.
+    // Only for single-threaded callers such as the helper.
+    guarded,
+};
+
+inline constexpr int keptDescriptorNumber = 9;
+
+struct Spec
+{
+    std::string program;                                 // absolute path
+    std::vector<std::string> argv;
+    std::optional<std::vector<std::string>> environment; // absent: inherit ours
+    std::string workingFolder = "/";
+    Spawn spawn = Spawn::shared;
+    int keptDescriptor = -1;
+    // Guarded only: the child writes its process id (an int32) here before it
+    // runs the program, so that whoever reads it knows the new process group
+    // before the program can do anything.
+    int announceDescriptor = -1;
+    // Called when both output streams have ended, before the child is reaped.
+    std::function<void()> outputEnded;
+};
+
+// Exit status, or minus the signal number; output capped at maxOutputSize
+// each, the rest read and dropped so the child never blocks on a full pipe.
+using Result = helperprotocol::Reply;
+
+// The result, or why the program could not be started.
+std::variant<Result, std::string> run(const Spec &spec);
+
+// Reads from `fd` until `buffer` gains data or the stream ends. False at the
+// end of the stream or on an error.
+bool readSome(int fd, std::string &buffer);
+
+// Writes all of `data`; false when the reader has gone.
+bool writeAll(int fd, const std::string &data);
+
+// The status of a process reaped by waitpid, in the form of Result::status.
+int statusFrom(int waitStatus);
+
+} // namespace childprocess

@@ -1,0 +1,142 @@
+#include "helperprotocol.h"
+
+#include <cstdint>
+
+namespace helperprotocol {
+namespace {
+
+constexpr char requestTag = 'Q';
+constexpr char replyTag = 'A';
+
+void putNumber(std::string &out, std::uint32_t value)
+{
+    for (int shift = 0; shift < 32; shift += 8)
+        out += static_cast<char>((value >> shift) & 0xff);
+}
+
+void putField(std::string &out, const std::string &field)
+{
+    putNumber(out, static_cast<std::uint32_t>(field.size()));
+    out += field;
+}
+
+// Walks a buffer and remembers whether it ran out or met something invalid.
+class Reader
+{
+public:
+    explicit Reader(std::string_view buffer)
+        : m_buffer(buffer)
+    {
+    }
+
+    bool tag(char expected)
+    {
+        if (!need(1))
+            return false;
+        if (m_buffer[m_pos] != expected) {
+            m_status = DecodeStatus::malformed;
+            return false;
+        }
+        ++m_pos;
+        return true;
+    }
+
+    bool number(std::uint32_t &value)
+    {
+        if (!need(4))
+            return false;
+        value = 0;
+        for (int i = 0; i < 4; ++i)
+            value |= std::uint32_t(static_cast<unsigned char>(m_buffer[m_pos + i])) << (8 * i);
+        m_pos += 4;
+        return true;
+    }
+
+    bool field(std::string &value, std::size_t limit)
+    {
+        std::uint32_t size = 0;
+        if (!number(size))
+            return false;
+        if (size > limit) {
+            m_status = DecodeStatus::malformed;
+            return false;
+        }
+        if (!need(size))
+            return false;
+        value.assign(m_buffer.substr(m_pos, size));
+        m_pos += size;
+        return true;
+    }
+
+    Decoded finish() const
+    {
+        if (m_status != DecodeStatus::complete)
+            return {m_status, 0};
+        return {DecodeStatus::complete, m_pos};
+    }
+
+private:
+    bool need(std::size_t count)
+    {
+        if (m_status != DecodeStatus::complete)
+            return false;
+        if (m_buffer.size() - m_pos < count) {
+            m_status = DecodeStatus::incomplete;
+            return false;
+        }
+        return true;
+    }
+
+    std::string_view m_buffer;
+    std::size_t m_pos = 0;
+    DecodeStatus m_status = DecodeStatus::complete;
+};
+
+} // namespace
+
+std::string encode(const Request &request)
+{
+    std::string out(1, requestTag);
+    putField(out, request.command);
+    putField(out, request.user);
+    putField(out, request.home);
+    return out;
+}
+
+std::string encode(const Reply &reply)
+{
+    std::string out(1, replyTag);
+    putNumber(out, static_cast<std::uint32_t>(reply.status));
+    putField(out, reply.out);
+    putField(out, reply.err);
+    return out;
+}
+
+Decoded decode(std::string_view buffer, Request &request)
+{
+    Reader reader(buffer);
+    Request decoded;
+    (void)(reader.tag(requestTag) && reader.field(decoded.command, maxCommandSize)
+           && reader.field(decoded.user, maxNameSize) && reader.field(decoded.home, maxNameSize));
+    const Decoded result = reader.finish();
+    if (result.status == DecodeStatus::complete)
+        request = std::move(decoded);
+    return result;
+}
+
+Decoded decode(std::string_view buffer, Reply &reply)
+{
+    Reader reader(buffer);
+    Reply decoded;
+    std::uint32_t status = 0;
+    (void)(reader.tag(replyTag) && reader.number(status) && reader.field(decoded.out, maxOutputSize)
+           && reader.field(decoded.err, maxOutputSize));
+    const Decoded result = reader.finish();
+    if (result.status == DecodeStatus::complete) {
+        decoded.status = static_cast<int>(status);
+        reply = std::move(decoded);
+    }
+    return result;
+}
+
+} // namespace helperprotocol

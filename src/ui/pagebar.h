@@ -1,0 +1,29 @@
+#pragma once
+
+#include "state/page.h"
+
+#include <QImage>
+#include <array>
+#include <QWidget>
+
+class SymbolView;
+
+// The column at the window's leading edge: the logo and one row per page,
+// with a dot that marks the current page.
+//
+// Object names: "logo"; per page "pageRow:<label>", holding "pageDot:<label>"
+// and "pageLabel:<label>", where <label> is the page bar label.
+class PageBar : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PageBar(const QImage &logo, QWidget *parent = nullptr);
+
+    void refresh(Page currentPage);
+    // As wide as the bar may be; the main column takes the rest.
+    QSize sizeHint() const override;
+
+private:
+    std::array<SymbolView *, allPages.size()> m_dots{};
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+class AppSettings;
+class QVBoxLayout;
+
+// The install page: the names of the selected products, sorted as on the
+// products page, each after a gray dot. Nothing here reacts to clicks.
+//
+// Object names: "selectedProductList", and one "selectedProduct:<name>" label
+// per selected product.
+class SelectedProductsView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SelectedProductsView(AppSettings &settings, QWidget *parent = nullptr);
+
+    void refresh();
+
+private:
+    AppSettings &m_settings;
+    QWidget *m_content = nullptr;
+    QVBoxLayout *m_rows = nullptr;
+    // The names the rows were last built from.
+    QStringList m_shownNames;
+};

@@ -1,0 +1,200 @@
+#include "installworld.h"
+
+#include "platform/linesink.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using namespace hosttesting;
+
+namespace {
+
+// The settings of one installation that has reached the install page.
+struct InstallRun
+{
+    explicit InstallRun(const InstallWorld &world)
+        : settings(world.environment())
+    {
+        settings.refreshProducts();
+        settings.setCurrentPage(Page::install);
+    }
+
+    QStringList install()
+    {
+        linesink::Capture output;
+        settings.installSelectedProducts();
+        applyOutcome();
+        return output.lines();
+    }
+
+    AppSettings settings;
+};
+
+} // namespace
+
+TEST(BadInput, HostileFolderNamesInstallUnderTheirOwnNamesAndRunNothing)
+{
+    InstallWorld world;
+    TempFolder resources;
+    world.resourceFolder = resources.path();
+    const QString canary = QStringLiteral("veltrano-canary-%1").arg(getpid());
+    // A command that ran would create the canary in the commands' working
+    // folder, the root folder.
+    const QStringList names{
+        QStringLiteral("double \" quote"),
+        QStringLiteral("$(touch /tmp/%1)").arg(canary).replace(u'/', u'_'),
+        QStringLiteral("$(touch %1)").arg(canary),
+        QStringLiteral("`touch %1`").arg(canary),
+        QStringLiteral("back\\slash \\\" and \\$(touch %1)").arg(canary),
+        QStringLiteral("-leading dash"),
+        QStringLiteral("--help"),
+        QStringLiteral("line\nbreak"),
+        QStringLiteral("  blanks  around  "),
+        QStringLiteral("Grüße Ünïcödé 写真"),
+        QStringLiteral("single ' quote; semi & amp | pipe > out"),
+    };
+    for (const QString &name : names)
+        resources.writeFile(QStringLiteral("Products/Hostile/") + name + QStringLiteral("/payload.txt"), name.toUtf8());
+    // A Lightroom variant with a hostile name carries its name into
+    // Path.txt and the preset file.
+    const QString product = QStringLiteral("Softhaze 3 \"$(touch %1)\"").arg(canary);
+    const QString lightroom = QStringLiteral("`touch %1` \\ Lightroom \"q\"").arg(canary);
+    const QString variant = QStringLiteral("Products/") + product + u'/' + lightroom;
+    resources.writeFile(variant + QStringLiteral("/softhaze3.lrdevplugin/Info.lua"), "info");
+    resources.writeFile(variant + QStringLiteral("/Veltrano Softhaze 3/Preset.lrtemplate"), "preset");
+    resources.writeFile(variant + QStringLiteral("/Softhaze3.app/Contents/softhaze3"), "app");
+
+    InstallRun run(world);
+    ASSERT_EQ(run.settings.elementsToCopy().size(), names.size() + 1);
+    const QStringList lines = run.install();
+    EXPECT_EQ(lines.value(1), QStringLiteral("ERROR VALUE Ok"));
+    EXPECT_EQ(run.settings.currentPage(), Page::summary);
+    EXPECT_FALSE(run.settings.completedWithErrors()) << run.settings.logDetailsStr().toStdString();
+
+    const QString maker = world.applications() + QStringLiteral("/Veltrano/");
+    const QString plugins = world.applicationSupport() + QStringLiteral("/Adobe/Plug-Ins/CC/Veltrano/");
+    for (const QString &name : names) {
+        SCOPED_TRACE(name.toStdString());
+        QFile payload(maker + name + QStringLiteral("/payload.txt"));
+        ASSERT_TRUE(payload.open(QIODevice::ReadOnly));
+        EXPECT_EQ(payload.readAll(), name.toUtf8());
+        EXPECT_EQ(QFileInfo(plugins + name).symLinkTarget(), maker + name);
+    }
+    EXPECT_EQ(QDir(maker).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), names.size() + 1);
+
+    const QString installed = maker + lightroom;
+    QFile path(installed + QStringLiteral("/softhaze3.lrdevplugin/Path.txt"));
+    ASSERT_TRUE(path.open(QIODevice::ReadOnly));
+    EXPECT_EQ(path.readAll(), installed.toUtf8() + '\n');
+    QFile preset(world.userData() + QStringLiteral("/Adobe/Lightroom/External Editor Presets/Veltrano/Veltrano Softhaze 3.lrtemplate"));
+    ASSERT_TRUE(preset.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(preset.readAll().contains("externalEditorFullPath = \"" + installed.toUtf8() + "/Softhaze3.app\",\n"));
+    EXPECT_TRUE(QFileInfo::exists(world.userData() + QStringLiteral("/Adobe/Lightroom/Export Presets/Veltrano Softhaze 3/Preset.lrtemplate")));
+
+    for (const QString &folder : {QStringLiteral("/"), QDir::currentPath(), QDir::homePath(), world.root.path()}) {
+        EXPECT_FALSE(QFileInfo::exists(folder + u'/' + canary)) << "an injected command ran in " << folder.toStdString();
+        QFile::remove(folder + u'/' + canary);
+    }
+}
+
+TEST(BadInput, AFileWhereAFolderMustBeStopsTheInstallationAtThatCommand)
+{
+    InstallWorld world;
+    // Lightroom's Modules is a file: the fifth command of the first
+    // Lightroom block fails.
+    world.root.writeFile(QStringLiteral("xdg/Adobe/Lightroom/Modules"), "not a folder");
+    InstallRun run(world);
+    const QStringList lines = run.install();
+
+    // The message is the one the failing command gives on its own.
+    QProcess same;
+    same.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("mkdir -p \"%1/Adobe/Lightroom/Modules/\"").arg(world.userData())});
+    same.waitForFinished();
+    const QString message = QString::fromLocal8Bit(same.readAllStandardError()).chopped(1);
+    ASSERT_FALSE(message.isEmpty());
+
+    EXPECT_EQ(run.settings.logDetailsStr(), message);
+    EXPECT_TRUE(run.settings.completedWithErrors());
+    EXPECT_EQ(run.settings.currentPage(), Page::summary);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines.at(1), QStringLiteral("ERROR VALUE ") + message);
+    // Commands before it ran, none after it.
+    EXPECT_TRUE(QFileInfo::exists(world.applications() + QStringLiteral("/Veltrano/Softhaze 3 Lightroom/softhaze3.lrdevplugin")));
+    EXPECT_TRUE(QFileInfo(world.userData() + QStringLiteral("/Adobe/Lightroom/Export Presets/Veltrano Softhaze 3")).isDir());
+    EXPECT_FALSE(QFileInfo::exists(world.applications() + QStringLiteral("/Veltrano/Softhaze 3 Lightroom/softhaze3.lrdevplugin/Path.txt")));
+    EXPECT_FALSE(QFileInfo::exists(world.userData() + QStringLiteral("/Adobe/Lightroom/External Editor Presets/Veltrano/Veltrano Softhaze 3.lrtemplate")));
+    EXPECT_FALSE(QFileInfo::exists(world.applicationSupport()));
+}
+
+TEST(BadInput, AReadOnlyFolderStopsANonRootHelperAtTheFirstCommand)
+{
+    if (!runningAsRoot())
+        GTEST_SKIP() << "switching to nobody needs root";
+    InstallWorld world;
+    world.options = asNobody(0);
+    // The root of the temporary folder is reachable but not writable by nobody.
+    ASSERT_EQ(chmod(QFile::encodeName(world.root.path()).constData(), 0555), 0);
+    InstallRun run(world);
+    const QStringList lines = run.install();
+    chmod(QFile::encodeName(world.root.path()).constData(), 0700);
+
+    const QString expected = QStringLiteral("mkdir: cannot create directory ‘%1’: Permission denied").arg(world.applications());
+    const QString expectedC = QStringLiteral("mkdir: cannot create directory '%1': Permission denied").arg(world.applications());
+    EXPECT_TRUE(run.settings.logDetailsStr() == expected || run.settings.logDetailsStr() == expectedC)
+        << run.settings.logDetailsStr().toStdString();
+    EXPECT_TRUE(run.settings.completedWithErrors());
+    EXPECT_EQ(run.settings.currentPage(), Page::summary);
+    EXPECT_EQ(lines.value(1), QStringLiteral("ERROR VALUE ") + run.settings.logDetailsStr());
+    EXPECT_EQ(QDir(world.root.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
+}
+
+TEST(BadInput, ADismissedPromptWritesAndPrintsNothingAndStaysOnTheInstallPage)
+{
+    InstallWorld world;
+    world.options = elevatedBy(QStringLiteral("exit 126"));
+    InstallRun run(world);
+    run.settings.setLogDetailsStr(QStringLiteral("earlier"));
+    const QStringList lines = run.install();
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_TRUE(lines.at(0).startsWith(QStringLiteral("SCRIPT -- ")));
+    EXPECT_EQ(run.settings.currentPage(), Page::install);
+    EXPECT_FALSE(run.settings.completedWithErrors());
+    EXPECT_EQ(run.settings.logDetailsStr(), QStringLiteral("earlier"));
+    EXPECT_EQ(QDir(world.root.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
+}
+
+TEST(BadInput, AMalformedScriptReportsTheErrorAndLeavesThePage)
+{
+    InstallWorld world;
+    InstallRun run(world);
+    linesink::Capture output;
+    run.settings.performScript(QStringLiteral("try\ndo shell script \"touch '%1'").arg(world.root(QStringLiteral("ran"))));
+    applyOutcome();
+    EXPECT_EQ(output.lines(),
+              QStringList{QStringLiteral("Error: Expected “\"” but found end of script. (line 2, column 17)")});
+    EXPECT_TRUE(run.settings.completedWithErrors());
+    EXPECT_EQ(run.settings.currentPage(), Page::install);
+    EXPECT_FALSE(QFileInfo::exists(world.root(QStringLiteral("ran"))));
+}
+
+TEST(BadInput, AHelperKilledDuringTheInstallationIsAReadableFailure)
+{
+    InstallWorld world;
+    const QString marker = QStringLiteral("killed-during-install-%1").arg(getpid());
+    world.options = marked(direct(), marker);
+    world.options.helperStarted = [](pid_t helper) { kill(helper, SIGKILL); };
+    InstallRun run(world);
+    const QStringList lines = run.install();
+    const QString message = QStringLiteral("The privileged helper was ended by signal 9 (Killed) while running a command.");
+    EXPECT_EQ(run.settings.logDetailsStr(), message);
+    EXPECT_TRUE(run.settings.completedWithErrors());
+    EXPECT_EQ(run.settings.currentPage(), Page::summary);
+    EXPECT_EQ(lines.value(1), QStringLiteral("ERROR VALUE ") + message);
+    EXPECT_TRUE(eventuallyEmpty([&] { return processesMarked(marker); }));
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "hosttesting.h"
+#include "state/appsettings.h"
+#include "support/tempfolder.h"
+
+#include <QFileInfo>
+#include <QMap>
+#include <QString>
+
+// A real installation into temporary folders: the three install targets lie
+// under one temporary root, the products come from `resourceFolder`, and
+// scripts run through the real script host with `options`.
+struct InstallWorld
+{
+    TempFolder root;
+    QString resourceFolder = QStringLiteral(VELTRANO_SOURCE_DIR "/resources");
+    scripthost::Options options = hosttesting::direct();
+
+    QString applications() const { return root(QStringLiteral("opt")); }
+    QString applicationSupport() const { return root(QStringLiteral("usr/local/share")); }
+    QString userData() const { return root(QStringLiteral("xdg")); }
+    Product::InstallTargets targets() const;
+    AppEnvironment environment() const;
+};
+
+// Every folder, file (with its content) and link (with its target) below
+// `folder`, keyed by relative path; links are not followed.
+using Tree = QMap<QString, QString>;
+Tree treeOf(const QString &folder);
+
+// One line per entry, for readable differences.
+std::string render(const Tree &tree);
+
+// Adds `relative` and all of its parent folders up to `folder` as folders.
+void addFolders(Tree &tree, const QString &relative);
+void addFile(Tree &tree, const QString &relative, const QByteArray &content);
+void addLink(Tree &tree, const QString &relative, const QString &target);
+// Adds a copy of the tree at `source` below `relative`.
+void addCopy(Tree &tree, const QString &relative, const QString &source);
+
+// Lets the queued outcome of a script run apply.
+void applyOutcome();

@@ -1,0 +1,239 @@
+#include "hosttesting.h"
+
+#include "support/tempfolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QThread>
+
+#include <csignal>
+#include <gtest/gtest.h>
+#include <thread>
+
+using namespace hosttesting;
+
+namespace {
+
+QString quoted(const QString &text)
+{
+    QString out = text;
+    out.replace(u'\\', QStringLiteral("\\\\"));
+    out.replace(u'"', QStringLiteral("\\\""));
+    return u'"' + out + u'"';
+}
+
+// A script that runs `command` inside the install script's handler.
+QString handled(const QString &command, const QString &privileges = QStringLiteral(" with administrator privileges"))
+{
+    return QStringLiteral("try\ndo shell script %1%2\non error errMsg\nreturn errMsg\nend try").arg(quoted(command), privileges);
+}
+
+struct PlainRow
+{
+    const char *name;
+    QString source;
+    std::optional<QString> result;
+    std::optional<QString> error;
+};
+
+void PrintTo(const PlainRow &row, std::ostream *os) { *os << row.name; }
+
+class PlainCommand : public ::testing::TestWithParam<PlainRow>
+{
+};
+
+} // namespace
+
+TEST_P(PlainCommand, FollowsDoShellScript)
+{
+    const PlainRow &row = GetParam();
+    const ScriptOutcome outcome = runGuarded(row.source, direct());
+    EXPECT_EQ(outcome.result, row.result);
+    EXPECT_EQ(outcome.errorDescription, row.error);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PlainCommand,
+    ::testing::Values(
+        PlainRow{"output without its last line feed, others as returns",
+                 QStringLiteral("do shell script \"printf 'a\\\\nb\\\\n\\\\n'\""), QStringLiteral("a\rb\r"), std::nullopt},
+        PlainRow{"standard error is the message", handled(QStringLiteral("echo out; echo err >&2; exit 3"), {}),
+                 QStringLiteral("err"), std::nullopt},
+        PlainRow{"standard output when standard error is empty", handled(QStringLiteral("echo out; exit 3"), {}),
+                 QStringLiteral("out"), std::nullopt},
+        PlainRow{"the fixed sentence when both are empty", handled(QStringLiteral("exit 4"), {}),
+                 QStringLiteral("The command exited with a non-zero status."), std::nullopt},
+        PlainRow{"the exit status is the error number", QStringLiteral("do shell script \"exit 42\""), std::nullopt,
+                 QStringLiteral("The command exited with a non-zero status. (error 42, line 1)")},
+        PlainRow{"a missing program", QStringLiteral("\ndo shell script \"no-such-program-here\""), std::nullopt,
+                 QStringLiteral("sh: 1: no-such-program-here: not found (error 127, line 2)")},
+        PlainRow{"each command in a new shell", QStringLiteral("do shell script \"cd /tmp; x=1\"\ndo shell script \"echo ${x:-unset} $(pwd)\""),
+                 QStringLiteral("unset /"), std::nullopt},
+        PlainRow{"the file manager may be scripted",
+                 QStringLiteral("try\ntell application \"Finder\"\nset p to path to application support\nreturn 1\n"
+                                "end tell\non error errMsg\nreturn 0\nend try"),
+                 QStringLiteral("1"), std::nullopt}));
+
+TEST(PrivilegedCommand, RunsThroughOneHelperWithOnePromptForManyCommands)
+{
+    TempFolder temp;
+    const QString prompts = temp(QStringLiteral("prompts"));
+    // Stands in for pkexec: counts each start, then becomes the helper.
+    scripthost::Options options = elevatedBy(QStringLiteral("echo prompt >> '%1'; exec \"$0\"").arg(prompts));
+    options.user = QStringLiteral("anna");
+    options.home = QStringLiteral("/home/anna");
+    QString source = QStringLiteral("try\n");
+    for (int i = 0; i < 5; ++i)
+        source += QStringLiteral("do shell script \"echo $PPID >> '%1'\" with administrator privileges\n")
+                      .arg(temp(QStringLiteral("parents")));
+    source += QStringLiteral("do shell script \"echo $USER:$HOME:$(pwd)\" with administrator privileges\nend try");
+    const ScriptOutcome outcome = runGuarded(source, options);
+    EXPECT_EQ(outcome.result, QStringLiteral("anna:/home/anna:/"));
+    EXPECT_EQ(outcome.errorDescription, std::nullopt);
+    QFile promptFile(prompts);
+    ASSERT_TRUE(promptFile.open(QIODevice::ReadOnly));
+    EXPECT_EQ(promptFile.readAll(), "prompt\n");
+    QFile parentFile(temp(QStringLiteral("parents")));
+    ASSERT_TRUE(parentFile.open(QIODevice::ReadOnly));
+    const QList<QByteArray> parents = parentFile.readAll().trimmed().split('\n');
+    ASSERT_EQ(parents.size(), 5);
+    EXPECT_EQ(parents.count(parents.front()), 5) << "every command ran under the same helper";
+}
+
+TEST(PrivilegedCommand, AsAnotherUserTakesUserAndHomeFromPkexecUid)
+{
+    if (!runningAsRoot())
+        GTEST_SKIP() << "switching to nobody needs root";
+    // The invoking user is daemon (uid 1); the helper runs as nobody.
+    const ScriptOutcome outcome =
+        runGuarded(QStringLiteral("do shell script \"id -un; echo $USER $HOME\" with administrator privileges"), asNobody(1));
+    EXPECT_EQ(outcome.result, QStringLiteral("nobody\rdaemon /usr/sbin"));
+}
+
+TEST(PrivilegedCommand, PromptFailuresRaiseReadableErrors)
+{
+    struct Row
+    {
+        const char *name;
+        scripthost::Options options;
+        QString expected; // start of the message
+        QString detail;   // also in the message
+    };
+    scripthost::Options noHelper = direct();
+    noHelper.helperPath = QStringLiteral("/nonexistent/VeltranoHelper");
+    scripthost::Options noPkexec = direct();
+    noPkexec.elevation = {QStringLiteral("/nonexistent/pkexec")};
+    const Row rows[] = {
+        {"dismissed", elevatedBy(QStringLiteral("exit 126")), QStringLiteral("User canceled."), {}},
+        {"not authorized",
+         elevatedBy(QStringLiteral("echo 'Error executing command as another user: No authentication agent found.' >&2; exit 127")),
+         QStringLiteral("Administrator privileges are not available: no authentication agent is running"),
+         QStringLiteral("It said: Error executing command as another user: No authentication agent found.")},
+        {"no pkexec", noPkexec, QStringLiteral("Administrator privileges are not available: /nonexistent/pkexec cannot be started"),
+         QStringLiteral("No such file or directory")},
+        {"no helper", noHelper,
+         QStringLiteral("Administrator privileges are not available: the privileged helper /nonexistent/VeltranoHelper"),
+         QStringLiteral("No such file or directory")},
+        {"helper fails to start", elevatedBy(QStringLiteral("exit 3")),
+         QStringLiteral("The privileged helper stopped with status 3"), {}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        // A second privileged command neither prompts again nor runs.
+        const ScriptOutcome outcome = runGuarded(
+            QStringLiteral("try\ndo shell script \"true\" with administrator privileges\non error m\nend try\n") +
+                handled(QStringLiteral("true")),
+            row.options);
+        ASSERT_TRUE(outcome.result);
+        EXPECT_TRUE(outcome.result->startsWith(row.expected)) << outcome.result->toStdString();
+        EXPECT_TRUE(outcome.result->contains(row.detail)) << outcome.result->toStdString();
+    }
+    const ScriptOutcome unhandled =
+        runGuarded(QStringLiteral("do shell script \"true\" with administrator privileges"), elevatedBy(QStringLiteral("exit 126")));
+    EXPECT_EQ(unhandled.errorDescription, QStringLiteral("User canceled. (error -128, line 1)"));
+}
+
+TEST(PrivilegedCommand, BsdLnAndCpBehaveAsTheInstallCommandsExpect)
+{
+    TempFolder temp;
+    temp.writeFile(QStringLiteral("src/-odd name/inner/file.txt"), "content");
+    temp.makeFolder(QStringLiteral("dest"));
+    const QString src = temp(QStringLiteral("src/-odd name"));
+    const QString script = QStringLiteral(
+        "try\n"
+        "do shell script \"cd '%1/src' && cp -R -f -- '-odd name/' ../dest/contents\" with administrator privileges\n"
+        "do shell script \"cp -R -f '%2/' '%1/dest/contents2/'\" with administrator privileges\n"
+        "do shell script \"mkdir -p '%1/dest/contents2'\" with administrator privileges\n"
+        "do shell script \"cp -R -f '%2/' '%1/dest/contents2/'\" with administrator privileges\n"
+        "do shell script \"ln -f -h -s '%2' '%1/dest/link'\" with administrator privileges\n"
+        "do shell script \"ln -f -h -s '%2' '%1/dest/link'\" with administrator privileges\n"
+        "on error errMsg\nreturn errMsg\nend try\nreturn \"Ok\"")
+                               .arg(temp.path(), src);
+    EXPECT_EQ(runGuarded(script, direct()).result, QStringLiteral("Ok"));
+    EXPECT_TRUE(QFileInfo::exists(temp(QStringLiteral("dest/contents/inner/file.txt"))));
+    EXPECT_TRUE(QFileInfo::exists(temp(QStringLiteral("dest/contents2/inner/file.txt"))));
+    EXPECT_FALSE(QFileInfo::exists(temp(QStringLiteral("dest/contents2/-odd name"))));
+    EXPECT_EQ(QFileInfo(temp(QStringLiteral("dest/link"))).symLinkTarget(), src);
+    EXPECT_FALSE(QFileInfo(src + QStringLiteral("/-odd name")).isSymLink()) << "the link was nested in the folder";
+}
+
+TEST(PrivilegedCommand, HelperKilledByItsOwnCommandEndsTheRunWithoutLeftovers)
+{
+    TempFolder temp;
+    const QString marker = QStringLiteral("helper-kills-itself-%1").arg(getpid());
+    const QString canary = temp(QStringLiteral("canary"));
+    const ScriptOutcome outcome = runGuarded(
+        handled(QStringLiteral("kill -9 $PPID; sleep 31.25; touch '%1'").arg(canary)) + QStringLiteral("\nreturn \"Ok\""),
+        marked(direct(), marker));
+    EXPECT_EQ(outcome.result,
+              QStringLiteral("The privileged helper was ended by signal 9 (Killed) while running a command."));
+    EXPECT_TRUE(eventuallyEmpty([&] { return processesMarked(marker); })) << "helper or guardian left";
+    EXPECT_TRUE(eventuallyEmpty([] { return processesWithArgument(QStringLiteral("31.25")); })) << "command left";
+    EXPECT_FALSE(QFileInfo::exists(canary));
+}
+
+TEST(PrivilegedCommand, HelperKilledFromOutsideDuringALongCommand)
+{
+    const QString marker = QStringLiteral("helper-killed-outside-%1").arg(getpid());
+    scripthost::Options options = marked(direct(), marker);
+    std::thread killer;
+    options.helperStarted = [&](pid_t helper) {
+        killer = std::thread([helper] {
+            // Wait until the command runs, then end the helper under it.
+            eventuallyEmpty([] {
+                return processesWithArgument(QStringLiteral("32.75")).isEmpty() ? QList<int>{0} : QList<int>{};
+            });
+            kill(helper, SIGKILL);
+        });
+    };
+    const ScriptOutcome outcome =
+        runGuarded(QStringLiteral("do shell script \"sleep 32.75\" with administrator privileges"), options);
+    killer.join();
+    EXPECT_EQ(outcome.errorDescription,
+              QStringLiteral("The privileged helper was ended by signal 9 (Killed) while running a command. (error -10004, line 1)"));
+    EXPECT_TRUE(eventuallyEmpty([&] { return processesMarked(marker); }));
+    EXPECT_TRUE(eventuallyEmpty([] { return processesWithArgument(QStringLiteral("32.75")); }));
+}
+
+TEST(PrivilegedCommand, HelperEndsWhenItsParentDies)
+{
+    // The helper's input stays open (held by sleep), so only the parent's
+    // death can end it.
+    QProcess parent;
+    parent.start(QStringLiteral("/bin/sh"),
+                 {QStringLiteral("-c"), QStringLiteral("sleep 33.5 | '%1' & echo $!; wait").arg(helperPath())});
+    ASSERT_TRUE(parent.waitForStarted());
+    ASSERT_TRUE(parent.waitForReadyRead(10000));
+    const int helper = parent.readLine().trimmed().toInt();
+    ASSERT_GT(helper, 0);
+    ASSERT_TRUE(QFileInfo::exists(QStringLiteral("/proc/%1").arg(helper)));
+    kill(static_cast<pid_t>(parent.processId()), SIGKILL);
+    parent.waitForFinished();
+    EXPECT_TRUE(eventuallyEmpty([helper] {
+        return QFileInfo::exists(QStringLiteral("/proc/%1").arg(helper)) ? QList<int>{helper} : QList<int>{};
+    }));
+    for (const int sleeper : processesWithArgument(QStringLiteral("33.5")))
+        kill(sleeper, SIGKILL);
+}

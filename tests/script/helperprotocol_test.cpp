@@ -1,0 +1,54 @@
+#include "script/helper/helperprotocol.h"
+
+#include <gtest/gtest.h>
+
+using namespace helperprotocol;
+
+TEST(HelperProtocol, MessagesSurviveTheRoundTripWhateverTheirBytes)
+{
+    const std::string awkward("quote\" nul\0 break\n \xff\xfe $(x) `y`", 31);
+    const Request requests[] = {{}, {"echo hi", "anna", "/home/anna"}, {awkward, awkward, awkward}};
+    for (const Request &request : requests) {
+        Request back;
+        const std::string bytes = encode(request);
+        const Decoded decoded = decode(bytes, back);
+        EXPECT_EQ(decoded.status, DecodeStatus::complete);
+        EXPECT_EQ(decoded.consumed, bytes.size());
+        EXPECT_EQ(back, request);
+    }
+    const Reply replies[] = {{}, {-9, "", "killed"}, {255, awkward, awkward}};
+    for (const Reply &reply : replies) {
+        Reply back;
+        EXPECT_EQ(decode(encode(reply), back).status, DecodeStatus::complete);
+        EXPECT_EQ(back, reply);
+    }
+}
+
+TEST(HelperProtocol, EveryShorterPrefixIsIncompleteAndTwoMessagesSplitCleanly)
+{
+    const Request request{"cp -R -f \"/a\" \"/b\"", "u", "/h"};
+    const std::string bytes = encode(request);
+    for (std::size_t size = 0; size < bytes.size(); ++size) {
+        Request back;
+        EXPECT_EQ(decode(std::string_view(bytes).substr(0, size), back).status, DecodeStatus::incomplete) << size;
+    }
+    const std::string two = bytes + encode(Request{"second", "", ""});
+    Request first;
+    const Decoded decoded = decode(two, first);
+    ASSERT_EQ(decoded.status, DecodeStatus::complete);
+    Request second;
+    EXPECT_EQ(decode(std::string_view(two).substr(decoded.consumed), second).status, DecodeStatus::complete);
+    EXPECT_EQ(second.command, "second");
+}
+
+TEST(HelperProtocol, HostileHeadersAreRejectedWithoutAllocating)
+{
+    Request request;
+    Reply reply;
+    // A wrong tag, and sizes beyond the limits (the bytes never arrive).
+    EXPECT_EQ(decode(std::string("X\0\0\0\0", 5), request).status, DecodeStatus::malformed);
+    EXPECT_EQ(decode(encode(Reply{}), request).status, DecodeStatus::malformed);
+    EXPECT_EQ(decode(std::string("Q\xff\xff\xff\xff", 5), request).status, DecodeStatus::malformed);
+    EXPECT_EQ(decode(std::string("Q\0\0\0\0\x01\x10\0\0", 9), request).status, DecodeStatus::malformed);
+    EXPECT_EQ(decode(std::string("A\0\0\0\0\xff\xff\xff\x7f", 9), reply).status, DecodeStatus::malformed);
+}
