@@ -12,6 +12,8 @@
 # Exits 0 on success, 77 when it cannot run here (not root, so the install
 # would ask for a password; no X tools), anything else on failure.
 set -euo pipefail
+# E2E_TRACE=1 shows each step with the second it ran at.
+[ -n "${E2E_TRACE:-}" ] && { PS4='+ $(date +%S.%N | cut -c1-6) '; set -x; }
 
 exe=$(realpath "${1:?usage: install_e2e.sh <VeltranoInstaller executable>}")
 here=$(dirname "$(realpath "$0")")
@@ -77,7 +79,9 @@ click() {
     wait_for "an enabled $name" "^button\t[^\t]*\t$name\t1\t"
     line=$(grep -P "^button\t[^\t]*\t$name\t1\t" "$geometry" | head -n 1)
     read -r x y w h <<<"$(cut -f5 <<<"$line")"
-    xdotool mousemove --sync $((x + w / 2)) $((y + h / 2)) click 1
+    # Not --sync: it waits forever for a move when the pointer is already
+    # there, as it is for two Next clicks in a row.
+    xdotool mousemove $((x + w / 2)) $((y + h / 2)) sleep 0.1 click 1
 }
 
 wait_for "the welcome page" "^page\tintro$"

@@ -1,14 +1,12 @@
 #include "ui/alerts/alertmetrics.h"
 
-#include <QApplication>
-#include <QFont>
+#include "ui/fonts.h"
 
 namespace alertmetrics {
 
 QFont systemFont(int pixelSize, Weight weight)
 {
-    QFont font = QApplication::font();
-    font.setPixelSize(pixelSize);
+    QFont font = ::systemFont(pixelSize);
     font.setBold(weight == Weight::bold);
     return font;
 }

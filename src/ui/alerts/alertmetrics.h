@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/metrics.h"
+
 class QFont;
 
 // Lengths and fonts shared by the overlays. Lengths are device-independent
@@ -8,12 +10,10 @@ namespace alertmetrics {
 
 // The padding around a group and the spacing between neighbours, the same
 // amounts the rest of the window uses.
-inline constexpr int defaultPadding = 16;
-inline constexpr int defaultSpacing = 8;
+inline constexpr int defaultPadding = metrics::defaultPadding;
+inline constexpr int defaultSpacing = metrics::defaultSpacing;
 
-// The application's font at `pixelSize`. Sizes are pixels rather than points
-// so that a 13 high text keeps its proportion to the 648 by 405 window on
-// every screen density setting.
+// The window's system font at `pixelSize`, in the given weight.
 enum class Weight { regular, bold };
 QFont systemFont(int pixelSize, Weight weight);
 

@@ -2,15 +2,13 @@
 // at them: alert_renders <output folder>. Runs on the offscreen platform;
 // QT_SCALE_FACTOR=2 draws them for a high density screen.
 
+#include "app/lightappearance.h"
 #include "state/appsettings.h"
 #include "support/fakeenvironment.h"
-#include "ui/alertview.h"
+#include "ui/contentview.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 #include <cstdio>
 
@@ -53,21 +51,6 @@ const Scene scenes[] = {
 
 const QSize sizes[] = {{648, 405}, {1000, 700}, {420, 300}, {300, 200}};
 
-// Something to see through the backdrop.
-QWidget *standInPage()
-{
-    auto *page = new QWidget;
-    page->setAutoFillBackground(true);
-    QPalette palette = page->palette();
-    palette.setColor(QPalette::Window, QColor(241, 241, 241));
-    page->setPalette(palette);
-    auto *layout = new QVBoxLayout(page);
-    layout->addWidget(new QLabel(QStringLiteral("Software License Agreement")));
-    layout->addStretch();
-    layout->addWidget(new QPushButton(QStringLiteral("Next")), 0, Qt::AlignRight);
-    return page;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -75,7 +58,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    applyLightAppearance(app);
     if (argc < 2) {
         std::fprintf(stderr, "usage: alert_renders <output folder>\n");
         return 2;
@@ -89,10 +72,14 @@ int main(int argc, char *argv[])
         for (const QSize size : sizes) {
             FakeWorld world;
             AppSettings settings(world.environment());
-            QWidget *page = standInPage();
-            page->resize(size);
-            new AlertView(settings, page);
+            world.resourceFolder = QStringLiteral(VELTRANO_SOURCE_DIR "/resources");
+            settings.refreshProducts();
             scene.raise(settings);
+            // The real window; below its minimum size only the alert layer
+            // is looked at, so the window is forced smaller.
+            auto *page = new ContentView(settings, [] { return std::optional<QString>(VELTRANO_SOURCE_DIR "/resources"); });
+            page->setMinimumSize(0, 0);
+            page->resize(size);
             page->show();
             QApplication::processEvents();
             QApplication::processEvents();
