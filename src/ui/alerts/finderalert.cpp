@@ -18,7 +18,8 @@ FinderAlert::FinderAlert(AppSettings &settings, QWidget *parent)
     QVBoxLayout *content = column();
     content->setSpacing(spacing);
 
-    m_message = new QLabel(tr("To make changes with Installer please allow Finder access from Settings"), columnWidget());
+    m_message =
+        new QLabel(tr("To make changes with Installer please allow Finder access from Settings"), columnWidget());
     m_message->setWordWrap(true);
     m_message->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     content->addWidget(m_message);

@@ -266,3 +266,81 @@ TEST_P(OverlayCards, ShrinksCentredInANarrowWindowWithEveryButtonInside)
 
 INSTANTIATE_TEST_SUITE_P(Overlays, OverlayCards, ::testing::ValuesIn(cardRows),
                          [](const ::testing::TestParamInfo<CardRow> &info) { return std::string(info.param.name); });
+
+namespace {
+
+enum class Face { standard, regular13, bold13 };
+
+struct TextRow
+{
+    const char *name;
+    void (*raise)(AppSettings &);
+    // Every text the overlay shows, in order, with its face; then the
+    // button labels, leading to trailing.
+    std::vector<std::pair<QString, Face>> texts;
+    QStringList labels;
+};
+
+class OverlayTexts : public AlertFixture, public ::testing::WithParamInterface<TextRow>
+{
+};
+
+const TextRow textRows[] = {
+    {"license",
+     raiseLicense,
+     {{QStringLiteral("To continue using the software you must agree to the terms of the software license agreement."),
+       Face::bold13},
+      {QStringLiteral("Click Agree to continue or click Disagree to cancel and quit the Installer."), Face::regular13}},
+     {QStringLiteral("Read License"), QStringLiteral("Disagree"), QStringLiteral("Agree")}},
+    {"install", cardRows[1].raise,
+     {{QStringLiteral("Click \"Install\" button to complete the installation."), Face::bold13}},
+     {QStringLiteral("Cancel"), QStringLiteral("Install")}},
+    {"finder", cardRows[2].raise,
+     {{QStringLiteral("To make changes with Installer please allow Finder access from Settings"), Face::standard}},
+     {QStringLiteral("Close"), QStringLiteral("Open settings")}},
+    {"log", cardRows[3].raise, {{QString(), Face::standard}},
+     {QStringLiteral("Copy to Clipboard"), QStringLiteral("Close")}},
+};
+
+} // namespace
+
+TEST_P(OverlayTexts, ExactWordsFacesAndButtonOrder)
+{
+    const TextRow &row = GetParam();
+    row.raise(settings);
+    settle();
+    auto *frame = alerts->findChild<OverlayFrame *>(QStringLiteral("overlayFrame"));
+    ASSERT_TRUE(frame);
+
+    QList<QLabel *> labels = frame->findChildren<QLabel *>();
+    std::sort(labels.begin(), labels.end(),
+              [](QLabel *a, QLabel *b) { return a->mapToGlobal(QPoint()).y() < b->mapToGlobal(QPoint()).y(); });
+    ASSERT_EQ(labels.size(), qsizetype(row.texts.size()));
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        const auto &[text, face] = row.texts[std::size_t(i)];
+        EXPECT_EQ(labels[i]->text(), text);
+        const QFont font = labels[i]->font();
+        switch (face) {
+        case Face::standard:
+            EXPECT_EQ(font, QApplication::font(labels[i]));
+            break;
+        case Face::regular13:
+        case Face::bold13:
+            EXPECT_EQ(font.pixelSize(), 13) << qPrintable(text);
+            EXPECT_EQ(font.bold(), face == Face::bold13) << qPrintable(text);
+            break;
+        }
+    }
+
+    QList<QPushButton *> buttons = frame->findChildren<QPushButton *>();
+    std::sort(buttons.begin(), buttons.end(), [](QPushButton *a, QPushButton *b) {
+        return a->mapToGlobal(QPoint()).x() < b->mapToGlobal(QPoint()).x();
+    });
+    QStringList seen;
+    for (QPushButton *b : buttons)
+        seen << b->text();
+    EXPECT_EQ(seen, row.labels);
+}
+
+INSTANTIATE_TEST_SUITE_P(Overlays, OverlayTexts, ::testing::ValuesIn(textRows),
+                         [](const ::testing::TestParamInfo<TextRow> &info) { return std::string(info.param.name); });

@@ -98,7 +98,8 @@ TEST_F(LogWindow, CopyClearsThenPutsThePlainTextOnTheClipboard)
     old->setText(QStringLiteral("old"));
     clipboard->setMimeData(old);
 
-    const QString log = QStringLiteral("mkdir: cannot create directory '/opt/Veltrano': Permission denied\nsecond line");
+    const QString log =
+        QStringLiteral("mkdir: cannot create directory '/opt/Veltrano': Permission denied\nsecond line");
     open(log);
     QSignalSpy changes(clipboard, &QClipboard::dataChanged);
     QTest::mouseClick(button("copyLogButton"), Qt::LeftButton);

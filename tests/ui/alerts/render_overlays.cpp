@@ -77,7 +77,9 @@ int main(int argc, char *argv[])
             scene.raise(settings);
             // The real window; below its minimum size only the alert layer
             // is looked at, so the window is forced smaller.
-            auto *page = new ContentView(settings, [] { return std::optional<QString>(VELTRANO_SOURCE_DIR "/resources"); });
+            auto *page = new ContentView(settings, [] {
+                return std::optional<QString>(QStringLiteral(VELTRANO_SOURCE_DIR "/resources"));
+            });
             page->setMinimumSize(0, 0);
             page->resize(size);
             page->show();
