@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VeltranoInstaller"));
     QApplication::setApplicationDisplayName(QStringLiteral("Veltrano Installer"));
-    applyLightAppearance(app);
+    applyLightAppearance();
 
     AppEnvironment environment = InstallerApp::systemEnvironment();
     environment.resourceFolder = [] { return std::optional<QString>(QStringLiteral(VELTRANO_SAMPLE_RESOURCES)); };
