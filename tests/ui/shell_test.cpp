@@ -100,7 +100,7 @@ TEST(MenuTrimming, ReachesTheMenuBarOfAWindowAndLeavesAWindowWithoutOne)
 TEST(LightAppearance, StaysLightOnADarkDesktop)
 {
     const DarkDesktop dark;
-    applyLightAppearance(*qApp);
+    applyLightAppearance();
     EXPECT_EQ(QApplication::style()->name().toLower(), QStringLiteral("fusion"));
     const QPalette palette = QApplication::palette();
     EXPECT_GT(palette.color(QPalette::Window).lightness(), 200);
