@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Veltrano Installer"));
     applyLightAppearance();
 
-    AppEnvironment environment = InstallerApp::systemEnvironment();
+    AppEnvironment environment = AppEnvironment::system();
     environment.resourceFolder = [] { return std::optional<QString>(QStringLiteral(VELTRANO_SAMPLE_RESOURCES)); };
     InstallerApp installer(app, environment);
     const FirstPaintProbe probe(installer.window());

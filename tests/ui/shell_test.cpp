@@ -182,7 +182,7 @@ TEST(InstallerApp, AQuitRequestedBeforeTheEventLoopRunsEndsIt)
     });
     guard.start(5000);
 
-    InstallerApp::systemEnvironment().terminate();
+    AppEnvironment::system().terminate();
     const int code = QCoreApplication::exec();
     EXPECT_FALSE(timedOut);
     EXPECT_EQ(code, 0);
@@ -192,7 +192,7 @@ TEST(InstallerApp, TheSummarysCloseEndsTheEventLoop)
 {
     AppUnderTest under({QStringLiteral("Softhaze 3")});
     AppEnvironment environment = under.world.environment();
-    environment.terminate = InstallerApp::systemEnvironment().terminate;
+    environment.terminate = AppEnvironment::system().terminate;
     InstallerApp app(*qApp, environment);
     app.show();
     app.settings().setAgreeWithTerms(true);
