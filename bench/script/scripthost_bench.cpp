@@ -111,14 +111,17 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run &run : runs) {
             const auto found = run.counters.find("per_command");
-            if (found != run.counters.end() && !run.error_occurred)
-                m_perCommand[run.benchmark_name()] = found->second.value;
+            // Plain runs and the median of repeated runs are compared.
+            if (found == run.counters.end() || run.error_occurred)
+                continue;
+            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median")
+                m_perCommand[run.run_name.function_name] = found->second.value;
         }
     }
 
     void printRatios() const
     {
-        const auto base = m_perCommand.find("BM_DirectShell/real_time");
+        const auto base = m_perCommand.find("BM_DirectShell");
         if (base == m_perCommand.end())
             return;
         for (const auto &[name, seconds] : m_perCommand)

@@ -21,17 +21,6 @@ InstallerApp::InstallerApp(QApplication &app, AppEnvironment environment)
 {
 }
 
-AppEnvironment InstallerApp::systemEnvironment()
-{
-    AppEnvironment environment = AppEnvironment::system();
-    // QCoreApplication::quit() does nothing while no event loop runs; queued,
-    // the request is kept until the loop starts and then ends it.
-    environment.terminate = [] {
-        QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
-    };
-    return environment;
-}
-
 void InstallerApp::show()
 {
     m_window.resize(m_window.sizeHint());

@@ -11,11 +11,7 @@ class QApplication;
 class InstallerApp
 {
 public:
-    explicit InstallerApp(QApplication &app, AppEnvironment environment = systemEnvironment());
-
-    // The system's services, with a quit request that also holds when it is
-    // made before the event loop runs.
-    static AppEnvironment systemEnvironment();
+    explicit InstallerApp(QApplication &app, AppEnvironment environment = AppEnvironment::system());
 
     AppSettings &settings() { return m_settings; }
     ContentView &window() { return m_window; }

@@ -40,11 +40,10 @@ QPalette lightPalette()
     return palette;
 }
 
-void applyLightAppearance(QApplication &app)
+void applyLightAppearance()
 {
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
     // Set after the style, which would otherwise install its own palette.
     QApplication::setPalette(lightPalette());
-    Q_UNUSED(app);
 }

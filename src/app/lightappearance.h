@@ -1,10 +1,9 @@
 #pragma once
 
-class QApplication;
 class QPalette;
 
 // The installer always looks the same, light, whatever the desktop's theme:
 // the Fusion style with a palette set explicitly rather than taken from the
 // platform.
 QPalette lightPalette();
-void applyLightAppearance(QApplication &app);
+void applyLightAppearance();

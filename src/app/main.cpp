@@ -8,7 +8,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VeltranoInstaller"));
     QApplication::setApplicationDisplayName(QStringLiteral("Veltrano Installer"));
-    applyLightAppearance(app);
+    applyLightAppearance();
 
     InstallerApp installer(app);
     installer.show();

@@ -118,7 +118,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    applyLightAppearance(app);
+    applyLightAppearance();
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() < 2 || arguments.size() > 3) {
         std::fprintf(stderr, "usage: render_pages <output folder> [resource folder]\n");

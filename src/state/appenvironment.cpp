@@ -4,6 +4,7 @@
 #include "platform/bundle.h"
 
 #include <QCoreApplication>
+#include <QMetaObject>
 
 AppEnvironment AppEnvironment::system()
 {
@@ -11,6 +12,10 @@ AppEnvironment AppEnvironment::system()
         &bundle::resourceFolder,
         &Product::targets,
         &scripthost::run,
-        [] { QCoreApplication::quit(); },
+        // quit() does nothing while no event loop runs; queued, the request
+        // is kept until the loop starts and then ends it.
+        [] {
+            QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+        },
     };
 }

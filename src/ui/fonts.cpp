@@ -9,4 +9,4 @@ QFont systemFont(int pixelSize)
     return font;
 }
 
-QFont title3Font() { return systemFont(17); }
+QFont title3Font() { return systemFont(15); }

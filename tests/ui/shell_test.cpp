@@ -100,7 +100,7 @@ TEST(MenuTrimming, ReachesTheMenuBarOfAWindowAndLeavesAWindowWithoutOne)
 TEST(LightAppearance, StaysLightOnADarkDesktop)
 {
     const DarkDesktop dark;
-    applyLightAppearance(*qApp);
+    applyLightAppearance();
     EXPECT_EQ(QApplication::style()->name().toLower(), QStringLiteral("fusion"));
     const QPalette palette = QApplication::palette();
     EXPECT_GT(palette.color(QPalette::Window).lightness(), 200);
@@ -182,7 +182,7 @@ TEST(InstallerApp, AQuitRequestedBeforeTheEventLoopRunsEndsIt)
     });
     guard.start(5000);
 
-    InstallerApp::systemEnvironment().terminate();
+    AppEnvironment::system().terminate();
     const int code = QCoreApplication::exec();
     EXPECT_FALSE(timedOut);
     EXPECT_EQ(code, 0);
@@ -192,7 +192,7 @@ TEST(InstallerApp, TheSummarysCloseEndsTheEventLoop)
 {
     AppUnderTest under({QStringLiteral("Softhaze 3")});
     AppEnvironment environment = under.world.environment();
-    environment.terminate = InstallerApp::systemEnvironment().terminate;
+    environment.terminate = AppEnvironment::system().terminate;
     InstallerApp app(*qApp, environment);
     app.show();
     app.settings().setAgreeWithTerms(true);
