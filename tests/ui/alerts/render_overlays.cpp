@@ -58,7 +58,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    applyLightAppearance(app);
+    applyLightAppearance();
     if (argc < 2) {
         std::fprintf(stderr, "usage: alert_renders <output folder>\n");
         return 2;
