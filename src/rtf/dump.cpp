@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 
 namespace rtf {
 namespace {
@@ -166,7 +167,26 @@ std::string runLine(const Run &run)
 std::string jsonString(std::string_view text)
 {
     std::string out = "\"";
-    for (const char c : text) {
+    // Invisible characters are written as escapes, so that a reader of the
+    // output can tell them from spaces.
+    static constexpr std::pair<std::string_view, std::string_view> invisible[] = {
+        {"\xE2\x80\xA8", "\\u2028"},
+        {"\xC2\xA0", "\\u00a0"},
+        {"\xC2\xAD", "\\u00ad"},
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        bool escaped = false;
+        for (const auto &[bytes, escape] : invisible) {
+            if (text.substr(i).starts_with(bytes)) {
+                out += escape;
+                i += bytes.size() - 1;
+                escaped = true;
+                break;
+            }
+        }
+        if (escaped)
+            continue;
         switch (c) {
         case '"': out += "\\\""; break;
         case '\\': out += "\\\\"; break;

@@ -586,12 +586,14 @@ void Reader::unicode(int parameter)
 {
     m_pendingSkip = state().unicodeSkip;
     // RTF writes characters above U+7FFF as negative 16-bit numbers.
-    const long long value = parameter < 0 ? 65536LL + parameter : parameter;
-    if (value < 0 || value > 0xFFFF) {
+    if (parameter < -32768 || parameter > 0xFFFF) {
         appendCharacter(unicode::replacement);
         return;
     }
-    const auto c = static_cast<char32_t>(value);
+    auto c = static_cast<char32_t>(parameter < 0 ? 65536 + parameter : parameter);
+    // Word writes the pictures of symbol fonts at U+F000 plus their byte.
+    if (c >= 0xF020 && c <= 0xF0FF && !codepage::asciiCompatible(currentCodePage()))
+        c = codepage::decode(currentCodePage(), static_cast<unsigned char>(c - 0xF000));
     if (unicode::isHighSurrogate(c)) {
         flushSurrogate();
         m_highSurrogate = static_cast<char16_t>(c);

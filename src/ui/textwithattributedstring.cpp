@@ -4,6 +4,7 @@
 
 #include <QDesktopServices>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -18,6 +19,8 @@ TextWithAttributedString::TextWithAttributedString(const rtf::FormattedText &att
                                         | Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     m_textView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     rtf::writeTextDocument(attributedString, *m_textView->document());
+    // Writing pushed the view's own cursor to the end; the reader starts at the top.
+    m_textView->moveCursor(QTextCursor::Start);
     connect(m_textView, &QTextBrowser::anchorClicked, this, &TextWithAttributedString::openLink);
 
     auto *layout = new QVBoxLayout(this);
