@@ -127,15 +127,17 @@ std::string paragraphLine(std::size_t index, const Paragraph &paragraph)
     return line.finish();
 }
 
-std::string runLine(const Run &run)
+std::string runLine(const FormattedText &text, const Run &run)
 {
     const CharFormat &format = run.format;
     Line line;
     line.add("text", run.text);
-    if (!format.fontName.empty())
-        line.add("font", format.fontName);
-    if (format.fontFamily != FontFamily::Nil)
-        line.add("family", std::string(name(format.fontFamily)));
+    if (const Font *font = text.font(format)) {
+        if (!font->name.empty())
+            line.add("font", font->name);
+        if (font->family != FontFamily::Nil)
+            line.add("family", std::string(name(font->family)));
+    }
     line.addRaw("size", std::to_string(format.halfPoints / 2) + (format.halfPoints % 2 ? ".5" : ""));
     if (format.bold)
         line.add("bold", true);
@@ -157,8 +159,8 @@ std::string runLine(const Run &run)
         line.add("color", hex(*format.foreground));
     if (format.background)
         line.add("background", hex(*format.background));
-    if (!format.link.empty())
-        line.add("link", format.link);
+    if (const std::string_view link = text.link(format); !link.empty())
+        line.add("link", std::string(link));
     return line.finish();
 }
 
@@ -213,7 +215,7 @@ std::string toJsonLines(const FormattedText &text)
     for (std::size_t i = 0; i < text.paragraphs.size(); ++i) {
         out += paragraphLine(i + 1, text.paragraphs[i]);
         for (const Run &run : text.paragraphs[i].runs)
-            out += runLine(run);
+            out += runLine(text, run);
     }
     return out;
 }

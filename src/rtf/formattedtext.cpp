@@ -12,6 +12,17 @@ std::string Paragraph::plainText() const
     return text;
 }
 
+const Font *FormattedText::font(const CharFormat &format) const
+{
+    return format.font >= 0 && std::size_t(format.font) < fonts.size() ? &fonts[std::size_t(format.font)] : nullptr;
+}
+
+std::string_view FormattedText::link(const CharFormat &format) const
+{
+    return format.link >= 0 && std::size_t(format.link) < links.size() ? std::string_view(links[std::size_t(format.link)])
+                                                                        : std::string_view();
+}
+
 std::string FormattedText::plainText() const
 {
     std::string text;

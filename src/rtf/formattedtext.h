@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Formatted text as an RTF document describes it: paragraphs of runs, each run
@@ -29,10 +30,19 @@ enum class VerticalPosition { Baseline, Superscript, Subscript };
 
 enum class Capitals { None, All, Small };
 
+struct Font
+{
+    std::string name;
+    FontFamily family = FontFamily::Nil;
+
+    friend bool operator==(const Font &, const Font &) = default;
+};
+
+// Fonts and links are indices into the tables of FormattedText, so that a
+// run costs the same whatever the length of a font name or a link target.
 struct CharFormat
 {
-    std::string fontName; // empty when the run names no font of the table
-    FontFamily fontFamily = FontFamily::Nil;
+    int font = -1; // index into FormattedText::fonts, -1 when the run names no font of the table
     int halfPoints = 24; // RTF measures font sizes in half points
     bool bold = false;
     bool italic = false;
@@ -42,7 +52,7 @@ struct CharFormat
     Capitals capitals = Capitals::None;
     std::optional<Color> foreground; // absent: the view's own text colour
     std::optional<Color> background; // absent: no background
-    std::string link;                // a hyperlink's target, empty when none
+    int link = -1;                   // index into FormattedText::links, -1 when none
 
     friend bool operator==(const CharFormat &, const CharFormat &) = default;
 };
@@ -100,9 +110,15 @@ struct Paragraph
 
 struct FormattedText
 {
+    std::vector<Font> fonts;
+    std::vector<std::string> links; // hyperlink targets
     std::vector<Paragraph> paragraphs;
 
     bool empty() const { return paragraphs.empty(); }
+    // The font of a run, or nullptr when it names none.
+    const Font *font(const CharFormat &format) const;
+    // The link target of a run, empty when it is no link.
+    std::string_view link(const CharFormat &format) const;
     // The text without attributes, paragraphs joined by '\n' and list markers
     // followed by a tab, as a reader would see it on screen.
     std::string plainText() const;

@@ -15,6 +15,8 @@ namespace {
 // Groups nested deeper than this are read with the state of the deepest
 // group kept; no writer nests anywhere near it.
 constexpr std::size_t maxDepth = 1024;
+// Font names are short; a longer one is cut rather than grown without end.
+constexpr std::size_t maxFontName = 256;
 
 enum class Destination {
     Text,
@@ -64,8 +66,7 @@ struct GroupState
 
 struct FontEntry
 {
-    std::string name;
-    FontFamily family = FontFamily::Nil;
+    std::size_t index = 0; // into FormattedText::fonts
     int charset = 0;
     int explicitCodePage = 0; // \cpgN, 0 when absent
     bool nameComplete = false;
@@ -200,7 +201,6 @@ private:
     bool m_pendingColorSet = false;
 
     std::vector<std::string> m_fieldInstructions;
-    std::vector<std::string> m_links;
 
     FormattedText m_result;
     std::vector<Run> m_runs;
@@ -342,8 +342,8 @@ void Reader::controlWord(const Token &token)
         if (group.field >= 0) {
             std::string target = linkTarget(m_fieldInstructions[std::size_t(group.field)]);
             if (!target.empty()) {
-                m_links.push_back(std::move(target));
-                chars.link = static_cast<int>(m_links.size()) - 1;
+                m_result.links.push_back(std::move(target));
+                chars.link = static_cast<int>(m_result.links.size()) - 1;
             }
         }
         break;
@@ -508,8 +508,9 @@ int Reader::currentCodePage()
         m_cachedFontCodePage = 0;
         if (it != m_fonts.end()) {
             const FontEntry &entry = it->second;
-            m_cachedFontCodePage = entry.explicitCodePage != 0 ? entry.explicitCodePage
-                                                               : codepage::forCharset(entry.charset, entry.name);
+            m_cachedFontCodePage = entry.explicitCodePage != 0
+                ? entry.explicitCodePage
+                : codepage::forCharset(entry.charset, m_result.fonts[entry.index].name);
         }
     }
     return m_cachedFontCodePage != 0 ? m_cachedFontCodePage : m_codePage;
@@ -568,10 +569,11 @@ void Reader::hexByte(unsigned char byte)
     if (destination == Destination::FontTable) {
         const auto it = m_fonts.find(m_fontTableEntry);
         if (it != m_fonts.end() && !it->second.nameComplete) {
+            std::string &name = m_result.fonts[it->second.index].name;
             if (byte == ';')
                 it->second.nameComplete = true;
-            else
-                unicode::appendUtf8(it->second.name, codepage::decode(codepage::windows1252, byte));
+            else if (name.size() < maxFontName)
+                unicode::appendUtf8(name, codepage::decode(codepage::windows1252, byte));
         }
         return;
     }
@@ -637,7 +639,8 @@ void Reader::fontTableWord(Keyword keyword, const Token &token)
     m_cachedFontNumber = -2;
     if (keyword == Keyword::Font) {
         m_fontTableEntry = token.parameter;
-        m_fonts[token.parameter] = FontEntry{};
+        m_fonts[token.parameter] = FontEntry{m_result.fonts.size()};
+        m_result.fonts.emplace_back();
         return;
     }
     if (keyword == Keyword::SkippedDestination) {
@@ -648,15 +651,16 @@ void Reader::fontTableWord(Keyword keyword, const Token &token)
     if (it == m_fonts.end())
         return;
     FontEntry &font = it->second;
+    FontFamily &family = m_result.fonts[font.index].family;
     switch (keyword) {
-    case Keyword::FamilyNil: font.family = FontFamily::Nil; break;
-    case Keyword::FamilyRoman: font.family = FontFamily::Roman; break;
-    case Keyword::FamilySwiss: font.family = FontFamily::Swiss; break;
-    case Keyword::FamilyModern: font.family = FontFamily::Modern; break;
-    case Keyword::FamilyScript: font.family = FontFamily::Script; break;
-    case Keyword::FamilyDecor: font.family = FontFamily::Decor; break;
-    case Keyword::FamilyTech: font.family = FontFamily::Tech; break;
-    case Keyword::FamilyBidi: font.family = FontFamily::Bidi; break;
+    case Keyword::FamilyNil: family = FontFamily::Nil; break;
+    case Keyword::FamilyRoman: family = FontFamily::Roman; break;
+    case Keyword::FamilySwiss: family = FontFamily::Swiss; break;
+    case Keyword::FamilyModern: family = FontFamily::Modern; break;
+    case Keyword::FamilyScript: family = FontFamily::Script; break;
+    case Keyword::FamilyDecor: family = FontFamily::Decor; break;
+    case Keyword::FamilyTech: family = FontFamily::Tech; break;
+    case Keyword::FamilyBidi: family = FontFamily::Bidi; break;
     case Keyword::FontCharset: font.charset = token.parameter; break;
     case Keyword::FontCodePage:
         if (token.parameter > 0)
@@ -673,6 +677,7 @@ void Reader::fontTableText(std::string_view bytes)
     if (it == m_fonts.end())
         return;
     FontEntry &font = it->second;
+    std::string &name = m_result.fonts[font.index].name;
     for (const char c : bytes) {
         if (font.nameComplete)
             break;
@@ -681,8 +686,8 @@ void Reader::fontTableText(std::string_view bytes)
             m_cachedFontNumber = -2;
             break;
         }
-        if (static_cast<unsigned char>(c) >= 0x20)
-            unicode::appendUtf8(font.name, codepage::decode(codepage::windows1252, static_cast<unsigned char>(c)));
+        if (static_cast<unsigned char>(c) >= 0x20 && name.size() < maxFontName)
+            unicode::appendUtf8(name, codepage::decode(codepage::windows1252, static_cast<unsigned char>(c)));
     }
 }
 
@@ -700,10 +705,8 @@ void Reader::colorTableText(std::string_view bytes)
 CharFormat Reader::resolve(const CharState &chars)
 {
     CharFormat format;
-    if (const auto it = m_fonts.find(chars.font); it != m_fonts.end()) {
-        format.fontName = it->second.name;
-        format.fontFamily = it->second.family;
-    }
+    if (const auto it = m_fonts.find(chars.font); it != m_fonts.end())
+        format.font = static_cast<int>(it->second.index);
     format.halfPoints = chars.halfPoints;
     format.bold = chars.bold;
     format.italic = chars.italic;
@@ -716,8 +719,7 @@ CharFormat Reader::resolve(const CharState &chars)
     };
     format.foreground = color(chars.foreground);
     format.background = color(chars.background);
-    if (chars.link >= 0)
-        format.link = m_links[std::size_t(chars.link)];
+    format.link = chars.link;
     return format;
 }
 

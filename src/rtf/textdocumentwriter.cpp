@@ -65,13 +65,15 @@ QTextCharFormat::UnderlineStyle underlineStyle(Underline underline)
     }
 }
 
-QTextCharFormat charFormat(const CharFormat &format)
+QTextCharFormat charFormat(const FormattedText &text, const CharFormat &format)
 {
     QTextCharFormat out;
-    if (!format.fontName.empty())
-        out.setFontFamilies({familyName(format.fontName)});
-    if (format.fontFamily != FontFamily::Nil)
-        out.setFontStyleHint(styleHint(format.fontFamily));
+    if (const Font *font = text.font(format)) {
+        if (!font->name.empty())
+            out.setFontFamilies({familyName(font->name)});
+        if (font->family != FontFamily::Nil)
+            out.setFontStyleHint(styleHint(font->family));
+    }
     out.setFontPointSize(format.halfPoints / 2.0);
     out.setFontWeight(format.bold ? QFont::Bold : QFont::Normal);
     out.setFontItalic(format.italic);
@@ -90,9 +92,9 @@ QTextCharFormat charFormat(const CharFormat &format)
         out.setForeground(qColor(*format.foreground));
     if (format.background)
         out.setBackground(qColor(*format.background));
-    if (!format.link.empty()) {
+    if (const std::string_view link = text.link(format); !link.empty()) {
         out.setAnchor(true);
-        out.setAnchorHref(QString::fromStdString(format.link));
+        out.setAnchorHref(QString::fromUtf8(link.data(), qsizetype(link.size())));
     }
     return out;
 }
@@ -163,11 +165,11 @@ void writeTextDocument(const FormattedText &text, QTextDocument &document)
         first = false;
         if (!paragraph.listMarker.empty()) {
             CharFormat markerFormat = paragraph.runs.empty() ? CharFormat{} : paragraph.runs.front().format;
-            markerFormat.link.clear();
-            cursor.insertText(QString::fromStdString(paragraph.listMarker) + u'\t', charFormat(markerFormat));
+            markerFormat.link = -1;
+            cursor.insertText(QString::fromStdString(paragraph.listMarker) + u'\t', charFormat(text, markerFormat));
         }
         for (const Run &run : paragraph.runs)
-            cursor.insertText(QString::fromStdString(run.text), charFormat(run.format));
+            cursor.insertText(QString::fromStdString(run.text), charFormat(text, run.format));
     }
     cursor.endEditBlock();
     document.setUndoRedoEnabled(undo);

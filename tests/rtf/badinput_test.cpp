@@ -125,3 +125,24 @@ TEST(BadInput, outputIsValidUtf8WhateverTheBytes)
 }
 
 } // namespace
+
+namespace {
+
+TEST(BadInput, longNamesAndLinksAreStoredOncePerDocument)
+{
+    // Runs refer to fonts and links by index, so a long link target shared by
+    // thousands of runs costs its length once, and font names are capped.
+    const std::string url = "https://veltrano.example/" + std::string(100000, 'x');
+    const std::string rtf = "{\\rtf1{\\fonttbl{\\f0 " + std::string(100000, 'F') + ";}}\\f0{\\field{\\*\\fldinst HYPERLINK \""
+                            + url + "\"}{\\fldrslt " + repeated("\\b a\\b0 b", 10000) + "}}}";
+    const rtf::FormattedText text = readOrFail(rtf);
+    ASSERT_EQ(text.links.size(), 1u);
+    EXPECT_EQ(text.links.front(), url);
+    ASSERT_EQ(text.fonts.size(), 1u);
+    EXPECT_EQ(text.fonts.front().name.size(), 256u);
+    ASSERT_EQ(text.paragraphs.size(), 1u);
+    EXPECT_EQ(text.paragraphs[0].runs.size(), 20000u);
+    EXPECT_EQ(text.link(text.paragraphs[0].runs.back().format), url);
+}
+
+} // namespace
