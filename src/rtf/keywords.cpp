@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_map>
 #include <utility>
 
 namespace rtf {
@@ -9,7 +10,7 @@ namespace {
 
 using Entry = std::pair<std::string_view, Keyword>;
 
-// Kept sorted by word (checked at compile time) for a binary search.
+// Kept sorted by word (checked at compile time), so that a reader finds one.
 constexpr auto keywords = std::to_array<Entry>({
     {"NeXTGraphic", Keyword::SkippedDestination},
     {"aftncn", Keyword::SkippedDestination},
@@ -150,6 +151,10 @@ constexpr auto keywords = std::to_array<Entry>({
     {"zwnj", Keyword::ZeroWidthNonJoiner},
 });
 
+constexpr std::size_t maxKeywordLength = std::max_element(keywords.begin(), keywords.end(), [](const Entry &a, const Entry &b) {
+    return a.first.size() < b.first.size();
+})->first.size();
+
 static_assert(std::is_sorted(keywords.begin(), keywords.end(),
                              [](const Entry &a, const Entry &b) { return a.first < b.first; }),
               "keywords must stay sorted");
@@ -158,9 +163,13 @@ static_assert(std::is_sorted(keywords.begin(), keywords.end(),
 
 Keyword lookupKeyword(std::string_view word)
 {
-    const auto it = std::lower_bound(keywords.begin(), keywords.end(), word,
-                                     [](const Entry &entry, std::string_view w) { return entry.first < w; });
-    return it != keywords.end() && it->first == word ? it->second : Keyword::Unknown;
+    // Documents repeat a handful of words many thousand times; a hash table
+    // finds them faster than a search of the sorted list.
+    static const std::unordered_map<std::string_view, Keyword> table(keywords.begin(), keywords.end());
+    if (word.size() > maxKeywordLength)
+        return Keyword::Unknown;
+    const auto it = table.find(word);
+    return it != table.end() ? it->second : Keyword::Unknown;
 }
 
 } // namespace rtf

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <iterator>
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -26,7 +26,11 @@ int main(int argc, char *argv[])
         std::cerr << "rtfdump: cannot open " << path << '\n';
         return 1;
     }
-    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    std::string bytes;
+    file.seekg(0, std::ios::end);
+    bytes.resize(static_cast<std::size_t>(std::max<std::streamoff>(file.tellg(), 0)));
+    file.seekg(0);
+    file.read(bytes.data(), std::streamsize(bytes.size()));
     const rtf::ReadResult result = rtf::read(bytes);
     if (const auto *error = std::get_if<rtf::ReadError>(&result)) {
         std::cerr << "rtfdump: " << path << ": " << error->description << '\n';
