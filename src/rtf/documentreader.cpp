@@ -141,7 +141,9 @@ std::string *DocumentReader::textTarget()
     case Destination::ListMarker:
         return &m_marker;
     case Destination::FieldInstruction:
-        return group.field >= 0 ? &m_fieldInstructions[std::size_t(group.field)] : nullptr;
+        if (group.field < 0 || m_fields[std::size_t(group.field)].link)
+            return nullptr;
+        return &m_fields[std::size_t(group.field)].instruction;
     default:
         return nullptr;
     }

@@ -8,6 +8,7 @@
 #include "rtf/tokenizer.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -64,7 +65,15 @@ struct GroupState
     ParagraphState paragraph;
     Destination destination = Destination::Text;
     int unicodeSkip = 1; // \uc
-    int field = -1;      // index into Reader::m_fieldInstructions
+    int field = -1;      // index into DocumentReader::m_fields
+};
+
+struct Field
+{
+    std::string instruction;
+    // The index of its link once the result has begun (-1: no link), so that
+    // any number of \fldrslt words cost one look at the instruction.
+    std::optional<int> link;
 };
 
 struct FontEntry
@@ -142,7 +151,7 @@ private:
     Color m_pendingColor;
     bool m_pendingColorSet = false;
 
-    std::vector<std::string> m_fieldInstructions;
+    std::vector<Field> m_fields;
 
     FormattedText m_result;
     std::vector<Run> m_runs;

@@ -47,8 +47,8 @@ void DocumentReader::controlWord(const Token &token)
         m_pendingColor = {};
         break;
     case Keyword::Field:
-        m_fieldInstructions.emplace_back();
-        group.field = static_cast<int>(m_fieldInstructions.size()) - 1;
+        m_fields.emplace_back();
+        group.field = static_cast<int>(m_fields.size()) - 1;
         break;
     case Keyword::FieldInstruction:
         group.destination = Destination::FieldInstruction;
@@ -56,11 +56,18 @@ void DocumentReader::controlWord(const Token &token)
     case Keyword::FieldResult:
         group.destination = Destination::Text;
         if (group.field >= 0) {
-            std::string target = hyperlinkTarget(m_fieldInstructions[std::size_t(group.field)]);
-            if (!target.empty()) {
-                m_result.links.push_back(std::move(target));
-                chars.link = static_cast<int>(m_result.links.size()) - 1;
+            Field &field = m_fields[std::size_t(group.field)];
+            if (!field.link) {
+                std::string target = hyperlinkTarget(field.instruction);
+                field.link = -1;
+                if (!target.empty()) {
+                    m_result.links.push_back(std::move(target));
+                    field.link = static_cast<int>(m_result.links.size()) - 1;
+                }
+                field.instruction = std::string();
             }
+            if (*field.link >= 0)
+                chars.link = *field.link;
         }
         break;
     case Keyword::ListText:

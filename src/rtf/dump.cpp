@@ -180,7 +180,7 @@ std::string jsonString(std::string_view text)
         const char c = text[i];
         bool escaped = false;
         for (const auto &[bytes, escape] : invisible) {
-            if (text.substr(i).starts_with(bytes)) {
+            if (c == bytes.front() && text.substr(i).starts_with(bytes)) {
                 out += escape;
                 i += bytes.size() - 1;
                 escaped = true;

@@ -145,4 +145,14 @@ TEST(BadInput, longNamesAndLinksAreStoredOncePerDocument)
     EXPECT_EQ(text.link(text.paragraphs[0].runs.back().format), url);
 }
 
+TEST(BadInput, repeatedFieldResultsShareOneLink)
+{
+    const std::string url = "https://veltrano.example/" + std::string(10000, 'y');
+    const rtf::FormattedText text =
+        readOrFail("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"" + url + "\"}{\\fldrslt a}" + repeated("{\\fldrslt b}", 5000) + "}}");
+    ASSERT_EQ(text.links.size(), 1u);
+    EXPECT_EQ(text.plainText(), "a" + std::string(5000, 'b'));
+    EXPECT_EQ(text.link(text.paragraphs[0].runs.front().format), url);
+}
+
 } // namespace
