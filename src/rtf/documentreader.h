@@ -144,7 +144,7 @@ private:
     int m_defaultFont = -1;
     std::unordered_map<int, FontEntry> m_fonts;
     int m_fontTableEntry = -1;
-    int m_cachedFontNumber = -2;
+    std::optional<int> m_cachedFontNumber; // the font whose code page is cached
     int m_cachedFontCodePage = 0;
 
     std::vector<std::optional<Color>> m_colors;

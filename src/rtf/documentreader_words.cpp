@@ -224,7 +224,7 @@ void DocumentReader::controlSymbol(char symbol)
 
 void DocumentReader::fontTableWord(Keyword keyword, const Token &token)
 {
-    m_cachedFontNumber = -2;
+    m_cachedFontNumber.reset();
     if (keyword == Keyword::Font) {
         m_fontTableEntry = token.parameter;
         m_fonts[token.parameter] = FontEntry{m_result.fonts.size()};
@@ -271,7 +271,7 @@ void DocumentReader::fontTableText(std::string_view bytes)
             break;
         if (c == ';') {
             font.nameComplete = true;
-            m_cachedFontNumber = -2;
+            m_cachedFontNumber.reset();
             break;
         }
         if (static_cast<unsigned char>(c) >= 0x20 && name.size() < maxFontName)

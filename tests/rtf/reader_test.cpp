@@ -48,6 +48,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ReaderText, ::testing::Values(
     TextRow{"rawHighBytesUseCodePage", "{\\rtf1\\ansi caf\xE9}", "café"},
     TextRow{"fontCharsetOverridesCodePage",
             R"({\rtf1\ansi\ansicpg1252{\fonttbl{\f0 Arial;}{\f1\fcharset204 Arial Cyr;}}\f0 \'e9{\f1 \'e9}\'e9})", "éйé"},
+    TextRow{"negativeFontNumbers", R"({\rtf1{\fonttbl{\f-2\fcharset204 Cyr;}{\f-3 Latin;}}\f-2 \'e9\f-3 \'e9})", "йé"},
     TextRow{"fontCpgOverridesCharset", R"({\rtf1{\fonttbl{\f1\fcharset0\cpg1250 Arial CE;}}\f1 \'9a})", "š"},
     TextRow{"ansiCodePage1251", R"({\rtf1\ansi\ansicpg1251 \'cf\'f0\'e8})", "При"},
     TextRow{"unicodeWithFallback", R"({\rtf1 \u233?t\u233 e})", "été"},
