@@ -135,8 +135,9 @@ QTextBlockFormat blockFormat(const Paragraph &paragraph)
     }
     if (!paragraph.listMarker.empty() && format.firstLineIndent < 0) {
         // The marker hangs in the first-line indent; a tab stop at the left
-        // indent lines the item's text up with its wrapped lines.
-        out.setTabPositions({QTextOption::Tab(pixels(format.leftIndent), QTextOption::LeftTab)});
+        // indent lines the item's text up with its wrapped lines. Qt measures
+        // tab stops from where the first line starts.
+        out.setTabPositions({QTextOption::Tab(pixels(-format.firstLineIndent), QTextOption::LeftTab)});
     }
     return out;
 }

@@ -113,7 +113,7 @@ TEST_F(TextDocumentWriter, hangingMarkerGetsATabStopAtTheIndent)
     write("{\\rtf1\\li720\\fi-360{\\listtext\t\\u8226 \t}Item}");
     const QTextBlockFormat item = blockOf(document, QStringLiteral("Item"));
     ASSERT_EQ(item.tabPositions().size(), 1);
-    EXPECT_DOUBLE_EQ(item.tabPositions().front().position, 48.0);
+    EXPECT_DOUBLE_EQ(item.tabPositions().front().position, 24.0);
     EXPECT_EQ(document.toPlainText(), QStringLiteral("\u2022\tItem"));
 }
 
