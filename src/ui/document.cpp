@@ -24,12 +24,22 @@ void Document::load(const QString &file)
         linesink::writeLine(QStringLiteral("File not found"));
         return;
     }
+    // A pipe or a device would block the window or never end.
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        linesink::writeLine(QStringLiteral("cannot read %1: it is not a regular file").arg(path));
+        return;
+    }
+    if (info.size() > maxFileSize) {
+        linesink::writeLine(QStringLiteral("cannot read %1: the file is larger than %2 MiB").arg(path).arg(maxFileSize >> 20));
+        return;
+    }
     QFile rtfFile(path);
     if (!rtfFile.open(QIODevice::ReadOnly)) {
         linesink::writeLine(QStringLiteral("cannot read %1: %2").arg(path, rtfFile.errorString()));
         return;
     }
-    const QByteArray bytes = rtfFile.readAll();
+    const QByteArray bytes = rtfFile.read(maxFileSize);
     if (rtfFile.error() != QFileDevice::NoError) {
         linesink::writeLine(QStringLiteral("cannot read %1: %2").arg(path, rtfFile.errorString()));
         return;

@@ -16,6 +16,10 @@ class Document : public QObject
 public:
     using ResourceFolder = std::function<std::optional<QString>()>;
 
+    // No license agreement comes near this; a larger file is refused rather
+    // than read into memory.
+    static constexpr qint64 maxFileSize = qint64(64) << 20;
+
     explicit Document(ResourceFolder resourceFolder = &bundle::resourceFolder, QObject *parent = nullptr);
 
     // The agreement as formatted text; empty until a load succeeds.

@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, BadInput, ::testing::Values(
     BadRow{"fieldWithoutInstruction", "{\\rtf1{\\field{\\fldrslt shown}}}", "shown"},
     BadRow{"ignorableMarkerAtGroupEnd", "{\\rtf1 a{\\*}b}", "ab"},
     BadRow{"ignorableMarkerAtEnd", "{\\rtf1 a\\*", "a"}
-));
+), rowName<BadRow>);
 
 TEST(BadInput, cappedNestingKeepsTheDeepestState)
 {

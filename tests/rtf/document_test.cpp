@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 constexpr const char *license = "{\\rtf1\\ansi{\\b Licence}\\par Caf\\'e9}";
@@ -104,11 +106,21 @@ INSTANTIATE_TEST_SUITE_P(Rows, DocumentFailure, ::testing::Values(
     }},
     FailureRow{"folderInsteadOfFile", [](TempFolder &folder) {
         const QString path = folder.makeFolder(QStringLiteral("Bad.rtf"));
-        QFile probe(path);
-        probe.open(QIODevice::ReadOnly);
-        return QStringLiteral("cannot read %1: %2").arg(path, probe.errorString());
+        return QStringLiteral("cannot read %1: it is not a regular file").arg(path);
+    }},
+    FailureRow{"namedPipe", [](TempFolder &folder) {
+        // Opening a pipe with no writer would block for ever.
+        const QString path = folder(QStringLiteral("Bad.rtf"));
+        EXPECT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        return QStringLiteral("cannot read %1: it is not a regular file").arg(path);
+    }},
+    FailureRow{"tooLarge", [](TempFolder &folder) {
+        const QString path = folder.writeFile(QStringLiteral("Bad.rtf"), license);
+        // Sparse: no disk space is used.
+        EXPECT_TRUE(QFile::resize(path, Document::maxFileSize + 1));
+        return QStringLiteral("cannot read %1: the file is larger than 64 MiB").arg(path);
     }}
-));
+), rowName<FailureRow>);
 
 TEST_F(DocumentTest, unreadableFileNamesTheCause)
 {

@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ReaderText, ::testing::Values(
     TextRow{"pnTextIsMarker", R"({\rtf1{\pntext\f1\'b7\tab}{\*\pn\pnlvlblt{\pntxtb\'b7}}Item})", "·\tItem"},
     TextRow{"oldPnWithoutStarSkipped", R"({\rtf1{\pn\pnlvlblt{\pntxtb x}}Item})", "Item"},
     TextRow{"tableCellsBecomeTabs", R"({\rtf1\intbl a\cell b\cell\row c})", "a\tb\t\nc"}
-));
+), rowName<TextRow>);
 
 struct FormatRow
 {
@@ -186,6 +186,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, ReaderFormat, ::testing::Values(
               "{\"text\":\"b\",\"size\":12,\"link\":\"#part2\"}\n"
               "{\"text\":\" \",\"size\":12}\n"
               "{\"text\":\"c\",\"size\":12,\"link\":\"https://c.example\"}\n"}
-));
+), rowName<FormatRow>);
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "rtf/formattedtext.h"
 
 #include <QString>
+#include <gtest/gtest.h>
 #include <string>
 #include <string_view>
 
@@ -17,3 +18,10 @@ std::string plainTextOf(std::string_view rtf);
 
 // The JSON lines of `rtf` as read, or "ERROR: <description>".
 std::string dumpOf(std::string_view rtf);
+
+// Names a parameterised test after its row's `name`.
+template<typename Row>
+std::string rowName(const ::testing::TestParamInfo<Row> &info)
+{
+    return info.param.name;
+}
