@@ -1,18 +1,27 @@
 #pragma once
 
-#include <QScrollArea>
+#include "rtf/formattedtext.h"
 
-class QTextEdit;
+#include <QWidget>
 
-// A read-only, vertically scrolling view of the license text, filled once.
-// Placeholder: shows plain text until the RTF reader lands.
-class TextWithAttributedString : public QScrollArea
+class QTextBrowser;
+class QUrl;
+
+// A read-only, vertically scrolling view of formatted text, filled once when
+// it is created. The text can be selected and copied but not edited; web and
+// mail links open in the desktop's browser or mail program.
+class TextWithAttributedString : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit TextWithAttributedString(const QString &attributedString, QWidget *parent = nullptr);
+    explicit TextWithAttributedString(const rtf::FormattedText &attributedString, QWidget *parent = nullptr);
+
+    // The scrolling text view inside, for layout and tests.
+    QTextBrowser *textView() const { return m_textView; }
 
 private:
-    QTextEdit *m_text = nullptr;
+    void openLink(const QUrl &url);
+
+    QTextBrowser *m_textView = nullptr;
 };

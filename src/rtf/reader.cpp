@@ -1,0 +1,16 @@
+#include "rtf/reader.h"
+
+#include "rtf/documentreader.h"
+
+namespace rtf {
+
+ReadResult read(std::string_view bytes)
+{
+    if (bytes.empty())
+        return ReadError{"The file is empty."};
+    if (!bytes.starts_with("{\\rtf"))
+        return ReadError{"The file is not an RTF document, as it does not start with {\\rtf."};
+    return detail::DocumentReader(bytes).read();
+}
+
+} // namespace rtf

@@ -1,0 +1,167 @@
+#include "rtftestsupport.h"
+
+#include "platform/linesink.h"
+#include "rtf/reader.h"
+#include "support/tempfolder.h"
+#include "ui/document.h"
+
+#include <QFile>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace {
+
+constexpr const char *license = "{\\rtf1\\ansi{\\b Licence}\\par Caf\\'e9}";
+
+class DocumentTest : public ::testing::Test
+{
+protected:
+    Document::ResourceFolder resources() const
+    {
+        return [path = folder.path()] { return std::optional<QString>(path); };
+    }
+
+    TempFolder folder;
+};
+
+TEST_F(DocumentTest, startsEmpty)
+{
+    const Document document(resources());
+    EXPECT_TRUE(document.data().empty());
+}
+
+TEST_F(DocumentTest, loadsTheRtfResourceAndAnnouncesTheChangeFirst)
+{
+    folder.writeFile(QStringLiteral("License.rtf"), license);
+    Document document(resources());
+    bool emptyWhenAnnounced = false;
+    QObject::connect(&document, &Document::objectWillChange,
+                     [&] { emptyWhenAnnounced = document.data().empty(); });
+    QSignalSpy spy(&document, &Document::objectWillChange);
+    linesink::Capture capture;
+    document.load(QStringLiteral("License"));
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_TRUE(emptyWhenAnnounced);
+    EXPECT_EQ(document.data().plainText(), "Licence\nCafé");
+    EXPECT_TRUE(document.data().paragraphs[0].runs[0].format.bold);
+    EXPECT_TRUE(capture.lines().isEmpty());
+}
+
+struct FailureRow
+{
+    const char *name;
+    // Lays out the failure in the resource folder; returns the expected line.
+    std::function<QString(TempFolder &)> arrange;
+};
+
+void PrintTo(const FailureRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+class DocumentFailure : public DocumentTest, public ::testing::WithParamInterface<FailureRow>
+{
+};
+
+// Whatever goes wrong, exactly one line says so and the text already shown
+// stays as it was.
+TEST_P(DocumentFailure, writesOneLineAndKeepsData)
+{
+    folder.writeFile(QStringLiteral("Good.rtf"), license);
+    Document document(resources());
+    document.load(QStringLiteral("Good"));
+    const rtf::FormattedText before = document.data();
+    ASSERT_FALSE(before.empty());
+
+    const QString expected = GetParam().arrange(folder);
+    QSignalSpy spy(&document, &Document::objectWillChange);
+    linesink::Capture capture;
+    document.load(QStringLiteral("Bad"));
+    EXPECT_EQ(capture.lines(), QStringList{expected});
+    EXPECT_EQ(spy.count(), 0);
+    EXPECT_EQ(document.data(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, DocumentFailure, ::testing::Values(
+    FailureRow{"missingFile", [](TempFolder &) { return QStringLiteral("File not found"); }},
+    FailureRow{"otherExtensionOnly", [](TempFolder &folder) {
+        folder.writeFile(QStringLiteral("Bad.txt"), license);
+        folder.writeFile(QStringLiteral("Bad"), license);
+        return QStringLiteral("File not found");
+    }},
+    FailureRow{"danglingLink", [](TempFolder &folder) {
+        QFile::link(folder(QStringLiteral("nowhere.rtf")), folder(QStringLiteral("Bad.rtf")));
+        return QStringLiteral("File not found");
+    }},
+    FailureRow{"notRtf", [](TempFolder &folder) {
+        const QString path = folder.writeFile(QStringLiteral("Bad.rtf"), "Plain words, no RTF.");
+        return QStringLiteral("cannot read %1: The file is not an RTF document, as it does not start with {\\rtf.").arg(path);
+    }},
+    FailureRow{"emptyFile", [](TempFolder &folder) {
+        const QString path = folder.writeFile(QStringLiteral("Bad.rtf"), "");
+        return QStringLiteral("cannot read %1: The file is empty.").arg(path);
+    }},
+    FailureRow{"folderInsteadOfFile", [](TempFolder &folder) {
+        const QString path = folder.makeFolder(QStringLiteral("Bad.rtf"));
+        return QStringLiteral("cannot read %1: it is not a regular file").arg(path);
+    }},
+    FailureRow{"namedPipe", [](TempFolder &folder) {
+        // Opening a pipe with no writer would block for ever.
+        const QString path = folder(QStringLiteral("Bad.rtf"));
+        EXPECT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        return QStringLiteral("cannot read %1: it is not a regular file").arg(path);
+    }},
+    FailureRow{"tooLarge", [](TempFolder &folder) {
+        const QString path = folder.writeFile(QStringLiteral("Bad.rtf"), license);
+        // Sparse: no disk space is used.
+        EXPECT_TRUE(QFile::resize(path, Document::maxFileSize + 1));
+        return QStringLiteral("cannot read %1: the file is larger than 64 MiB").arg(path);
+    }}
+), rowName<FailureRow>);
+
+TEST_F(DocumentTest, unreadableFileNamesTheCause)
+{
+    if (runningAsRoot())
+        GTEST_SKIP() << "root reads every file";
+    const QString path = folder.writeFile(QStringLiteral("Locked.rtf"), license);
+    QFile::setPermissions(path, QFileDevice::WriteOwner);
+    Document document(resources());
+    linesink::Capture capture;
+    document.load(QStringLiteral("Locked"));
+    ASSERT_EQ(capture.lines().size(), 1);
+    EXPECT_TRUE(capture.lines().front().startsWith(QStringLiteral("cannot read ") + path + u':'));
+    EXPECT_TRUE(document.data().empty());
+}
+
+TEST_F(DocumentTest, noResourceFolderIsFileNotFound)
+{
+    Document document([] { return std::optional<QString>(); });
+    linesink::Capture capture;
+    document.load(QStringLiteral("VeltranoEULA"));
+    EXPECT_EQ(capture.lines(), QStringList{QStringLiteral("File not found")});
+    EXPECT_TRUE(document.data().empty());
+}
+
+TEST_F(DocumentTest, oneLinePerDocumentWhenTheLicenseIsMissing)
+{
+    linesink::Capture capture;
+    Document first(resources());
+    Document second(resources());
+    first.load(QStringLiteral("VeltranoEULA"));
+    second.load(QStringLiteral("VeltranoEULA"));
+    EXPECT_EQ(capture.lines(), (QStringList{QStringLiteral("File not found"), QStringLiteral("File not found")}));
+}
+
+TEST_F(DocumentTest, bundledLicenseLoads)
+{
+    Document document([] { return std::optional<QString>(QStringLiteral(VELTRANO_BUNDLE_DIR "/Contents/Resources")); });
+    linesink::Capture capture;
+    document.load(QStringLiteral("VeltranoEULA"));
+    EXPECT_TRUE(capture.lines().isEmpty()) << capture.lines().join(u'\n').toStdString();
+    EXPECT_NE(document.data().plainText().find("LICENSE AGREEMENT"), std::string::npos);
+}
+
+} // namespace

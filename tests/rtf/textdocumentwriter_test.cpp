@@ -1,0 +1,120 @@
+#include "rtftestsupport.h"
+
+#include "rtf/textdocumentwriter.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFragment>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QTextCharFormat formatAt(const QTextDocument &document, const QString &text)
+{
+    const QTextCursor found = document.find(text);
+    if (found.isNull()) {
+        ADD_FAILURE() << "no " << text.toStdString();
+        return {};
+    }
+    QTextCursor inside(found);
+    inside.setPosition(found.selectionStart() + 1);
+    return inside.charFormat();
+}
+
+QTextBlockFormat blockOf(const QTextDocument &document, const QString &text)
+{
+    return document.find(text).block().blockFormat();
+}
+
+class TextDocumentWriter : public ::testing::Test
+{
+protected:
+    void write(std::string_view rtf) { rtf::writeTextDocument(readOrFail(rtf), document); }
+
+    QTextDocument document;
+};
+
+TEST_F(TextDocumentWriter, oneBlockPerParagraphWithMarkersBeforeItems)
+{
+    write("{\\rtf1 Title\\par\\par {\\listtext\t1.\t}\\li720\\fi-360 Item\\par\\pard End}");
+    EXPECT_EQ(document.blockCount(), 4);
+    EXPECT_EQ(document.toPlainText(), QStringLiteral("Title\n\n1.\tItem\nEnd"));
+}
+
+TEST_F(TextDocumentWriter, replacesWhatTheDocumentHeld)
+{
+    document.setPlainText(QStringLiteral("old\nlines"));
+    write("{\\rtf1 new}");
+    EXPECT_EQ(document.toPlainText(), QStringLiteral("new"));
+}
+
+TEST_F(TextDocumentWriter, characterAttributes)
+{
+    write(R"({\rtf1{\fonttbl{\f0\fswiss Helvetica-Bold;}{\f1\fmodern Courier New;}}{\colortbl;\red200\green10\blue20;\red250\green240\blue0;})"
+          R"({\f0\fs36\b Head}{\f1\i mono}{\ul under}{\strike gone}{\super up}{\sub down}{\cf1\highlight2 red}{\caps loud}{\scaps small}})");
+    const QTextCharFormat head = formatAt(document, QStringLiteral("Head"));
+    EXPECT_EQ(head.fontFamilies().toStringList(), QStringList{QStringLiteral("Helvetica")});
+    EXPECT_EQ(head.fontStyleHint(), QFont::SansSerif);
+    EXPECT_DOUBLE_EQ(head.fontPointSize(), 18.0);
+    EXPECT_EQ(head.fontWeight(), QFont::Bold);
+    const QTextCharFormat mono = formatAt(document, QStringLiteral("mono"));
+    EXPECT_EQ(mono.fontFamilies().toStringList(), QStringList{QStringLiteral("Courier New")});
+    EXPECT_EQ(mono.fontStyleHint(), QFont::Monospace);
+    EXPECT_TRUE(mono.fontItalic());
+    EXPECT_DOUBLE_EQ(mono.fontPointSize(), 12.0);
+    EXPECT_EQ(formatAt(document, QStringLiteral("under")).underlineStyle(), QTextCharFormat::SingleUnderline);
+    EXPECT_TRUE(formatAt(document, QStringLiteral("gone")).fontStrikeOut());
+    EXPECT_EQ(formatAt(document, QStringLiteral("up")).verticalAlignment(), QTextCharFormat::AlignSuperScript);
+    EXPECT_EQ(formatAt(document, QStringLiteral("down")).verticalAlignment(), QTextCharFormat::AlignSubScript);
+    const QTextCharFormat red = formatAt(document, QStringLiteral("red"));
+    EXPECT_EQ(red.foreground().color(), QColor(200, 10, 20));
+    EXPECT_EQ(red.background().color(), QColor(250, 240, 0));
+    EXPECT_EQ(formatAt(document, QStringLiteral("loud")).fontCapitalization(), QFont::AllUppercase);
+    EXPECT_EQ(formatAt(document, QStringLiteral("small")).fontCapitalization(), QFont::SmallCaps);
+    EXPECT_FALSE(formatAt(document, QStringLiteral("under")).hasProperty(QTextFormat::ForegroundBrush));
+}
+
+TEST_F(TextDocumentWriter, linksBecomeAnchors)
+{
+    write(R"({\rtf1 See {\field{\*\fldinst HYPERLINK "https://veltrano.example/"}{\fldrslt site}}.})");
+    const QTextCharFormat link = formatAt(document, QStringLiteral("site"));
+    EXPECT_TRUE(link.isAnchor());
+    EXPECT_EQ(link.anchorHref(), QStringLiteral("https://veltrano.example/"));
+    EXPECT_FALSE(formatAt(document, QStringLiteral("See")).isAnchor());
+}
+
+TEST_F(TextDocumentWriter, paragraphAttributesInPixels)
+{
+    // 15 twips are one pixel at 96 dots per inch.
+    write(R"({\rtf1\qc\li1500\ri300\fi-450\sb150\sa75 centred\par\pard\qr right\par\pard\qj\sl360\slmult1 justified\par)"
+          R"(\pard\sl-300 exact\par\pard\sl300 least})");
+    const QTextBlockFormat centred = blockOf(document, QStringLiteral("centred"));
+    EXPECT_EQ(centred.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_DOUBLE_EQ(centred.leftMargin(), 100.0);
+    EXPECT_DOUBLE_EQ(centred.rightMargin(), 20.0);
+    EXPECT_DOUBLE_EQ(centred.textIndent(), -30.0);
+    EXPECT_DOUBLE_EQ(centred.topMargin(), 10.0);
+    EXPECT_DOUBLE_EQ(centred.bottomMargin(), 5.0);
+    EXPECT_EQ(blockOf(document, QStringLiteral("right")).alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    const QTextBlockFormat justified = blockOf(document, QStringLiteral("justified"));
+    EXPECT_EQ(justified.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignJustify);
+    EXPECT_EQ(justified.lineHeightType(), QTextBlockFormat::ProportionalHeight);
+    EXPECT_DOUBLE_EQ(justified.lineHeight(), 150.0);
+    const QTextBlockFormat exact = blockOf(document, QStringLiteral("exact"));
+    EXPECT_EQ(exact.lineHeightType(), QTextBlockFormat::FixedHeight);
+    EXPECT_DOUBLE_EQ(exact.lineHeight(), 20.0);
+    EXPECT_EQ(blockOf(document, QStringLiteral("least")).lineHeightType(), QTextBlockFormat::MinimumHeight);
+}
+
+TEST_F(TextDocumentWriter, hangingMarkerGetsATabStopAtTheIndent)
+{
+    write("{\\rtf1\\li720\\fi-360{\\listtext\t\\u8226 \t}Item}");
+    const QTextBlockFormat item = blockOf(document, QStringLiteral("Item"));
+    ASSERT_EQ(item.tabPositions().size(), 1);
+    EXPECT_DOUBLE_EQ(item.tabPositions().front().position, 24.0);
+    EXPECT_EQ(document.toPlainText(), QStringLiteral("\u2022\tItem"));
+}
+
+} // namespace
