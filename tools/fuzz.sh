@@ -17,4 +17,4 @@ corpus=fuzz/corpus-$target
 mkdir -p "$corpus"
 seeds=()
 [ -d "fuzz/seeds/$target" ] && seeds=("fuzz/seeds/$target")
-exec "build-fuzz/fuzz/${target#*/}" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 "$corpus" "${seeds[@]}"
+exec "build-fuzz/fuzz/$target" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 "$corpus" "${seeds[@]}"
