@@ -28,10 +28,10 @@ public:
     {
         if (privileges == script::Privileges::administrator)
             return privileged(command);
-        childprocess::Spec spec;
-        spec.program = "/bin/sh";
-        spec.argv = {"sh", "-c", command.toStdString()};
-        auto result = childprocess::run(spec);
+        childprocess::Invocation invocation;
+        invocation.program = "/bin/sh";
+        invocation.argv = {"sh", "-c", command.toStdString()};
+        auto result = childprocess::run(invocation);
         if (auto *failure = std::get_if<std::string>(&result))
             return script::RaisedError{126, QString::fromStdString(*failure)};
         const auto &reply = std::get<childprocess::Result>(result);

@@ -49,7 +49,7 @@ std::vector<char *> pointers(const std::vector<std::string> &strings)
 
 std::string systemError(const std::string &what, int error) { return what + ": " + std::strerror(error); }
 
-std::variant<pid_t, std::string> spawnShared(const Spec &spec, char *const *argv, char *const *envp, int out, int err)
+std::variant<pid_t, std::string> spawnShared(const Invocation &invocation, char *const *argv, char *const *envp, int out, int err)
 {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -57,18 +57,18 @@ std::variant<pid_t, std::string> spawnShared(const Spec &spec, char *const *argv
     posix_spawn_file_actions_adddup2(&actions, out, 1);
     posix_spawn_file_actions_adddup2(&actions, err, 2);
     posix_spawn_file_actions_addclosefrom_np(&actions, 3);
-    posix_spawn_file_actions_addchdir_np(&actions, spec.workingFolder.c_str());
+    posix_spawn_file_actions_addchdir_np(&actions, invocation.workingFolder.c_str());
     pid_t pid = -1;
-    const int error = posix_spawn(&pid, spec.program.c_str(), &actions, nullptr, argv, envp);
+    const int error = posix_spawn(&pid, invocation.program.c_str(), &actions, nullptr, argv, envp);
     posix_spawn_file_actions_destroy(&actions);
     if (error != 0)
-        return systemError("cannot start " + spec.program, error);
+        return systemError("cannot start " + invocation.program, error);
     return pid;
 }
 
 // Between fork and exec only async-signal-safe calls are made; everything
 // the child needs is prepared before the fork.
-std::variant<pid_t, std::string> spawnGuarded(const Spec &spec, char *const *argv, char *const *envp, int out, int err)
+std::variant<pid_t, std::string> spawnGuarded(const Invocation &invocation, char *const *argv, char *const *envp, int out, int err)
 {
     const pid_t parent = getpid();
     Pipe report; // carries errno from a failed exec
@@ -76,15 +76,15 @@ std::variant<pid_t, std::string> spawnGuarded(const Spec &spec, char *const *arg
         return systemError("cannot create a pipe", errno);
     const pid_t pid = fork();
     if (pid < 0)
-        return systemError("cannot start " + spec.program, errno);
+        return systemError("cannot start " + invocation.program, errno);
     if (pid == 0) {
         prctl(PR_SET_PDEATHSIG, SIGKILL);
         if (getppid() != parent)
             _exit(1);
         setpgid(0, 0);
-        if (spec.announceDescriptor >= 0) {
+        if (invocation.announceDescriptor >= 0) {
             const std::int32_t self = getpid();
-            (void)!::write(spec.announceDescriptor, &self, sizeof self);
+            (void)!::write(invocation.announceDescriptor, &self, sizeof self);
         }
         signal(SIGPIPE, SIG_DFL);
         const int devnull = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
@@ -94,9 +94,9 @@ std::variant<pid_t, std::string> spawnGuarded(const Spec &spec, char *const *arg
         if (reportFd == keptDescriptorNumber)
             reportFd = fcntl(reportFd, F_DUPFD_CLOEXEC, keptDescriptorNumber + 1);
         int lowest = 3;
-        if (spec.keptDescriptor >= 0) {
+        if (invocation.keptDescriptor >= 0) {
             // Parked on the kept number first, so closing 3..8 cannot lose it.
-            if (dup2(spec.keptDescriptor, keptDescriptorNumber) < 0)
+            if (dup2(invocation.keptDescriptor, keptDescriptorNumber) < 0)
                 _exit(1);
             for (int fd = 3; fd < keptDescriptorNumber; ++fd)
                 if (fd != reportFd)
@@ -111,8 +111,8 @@ std::variant<pid_t, std::string> spawnGuarded(const Spec &spec, char *const *arg
         } else {
             close_range(static_cast<unsigned>(lowest), ~0U, 0);
         }
-        if (chdir(spec.workingFolder.c_str()) == 0)
-            execve(spec.program.c_str(), argv, envp);
+        if (chdir(invocation.workingFolder.c_str()) == 0)
+            execve(invocation.program.c_str(), argv, envp);
         const int error = errno;
         (void)!::write(reportFd, &error, sizeof error);
         _exit(1);
@@ -128,7 +128,7 @@ std::variant<pid_t, std::string> spawnGuarded(const Spec &spec, char *const *arg
         int status = 0;
         while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
         }
-        return systemError("cannot start " + spec.program, error);
+        return systemError("cannot start " + invocation.program, error);
     }
     return pid;
 }
@@ -173,22 +173,22 @@ bool writeAll(int fd, const std::string &data)
     return true;
 }
 
-std::variant<Result, std::string> run(const Spec &spec)
+std::variant<Result, std::string> run(const Invocation &invocation)
 {
-    if (spec.program.empty() || spec.argv.empty())
+    if (invocation.program.empty() || invocation.argv.empty())
         return std::string("no program to start");
     Pipe out, err;
     if (!out.open() || !err.open())
         return systemError("cannot create a pipe", errno);
-    const std::vector<char *> argv = pointers(spec.argv);
+    const std::vector<char *> argv = pointers(invocation.argv);
     std::vector<char *> envp;
-    if (spec.environment)
-        envp = pointers(*spec.environment);
-    char *const *environment = spec.environment ? envp.data() : environ;
+    if (invocation.environment)
+        envp = pointers(*invocation.environment);
+    char *const *environment = invocation.environment ? envp.data() : environ;
 
-    const auto spawned = spec.spawn == Spawn::guarded
-        ? spawnGuarded(spec, argv.data(), environment, out.fds[1], err.fds[1])
-        : spawnShared(spec, argv.data(), environment, out.fds[1], err.fds[1]);
+    const auto spawned = invocation.spawn == Spawn::guarded
+        ? spawnGuarded(invocation, argv.data(), environment, out.fds[1], err.fds[1])
+        : spawnShared(invocation, argv.data(), environment, out.fds[1], err.fds[1]);
     if (const auto *failure = std::get_if<std::string>(&spawned))
         return *failure;
     const pid_t pid = std::get<pid_t>(spawned);
@@ -220,12 +220,12 @@ std::variant<Result, std::string> run(const Spec &spec)
             }
         }
     }
-    if (spec.outputEnded)
-        spec.outputEnded();
+    if (invocation.outputEnded)
+        invocation.outputEnded();
     int status = 0;
     while (waitpid(pid, &status, 0) < 0) {
         if (errno != EINTR)
-            return systemError("cannot wait for " + spec.program, errno);
+            return systemError("cannot wait for " + invocation.program, errno);
     }
     result.status = statusFrom(status);
     return result;

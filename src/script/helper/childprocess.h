@@ -17,14 +17,14 @@ enum class Spawn {
     // posix_spawn: cheap in a large multi-threaded process.
     shared,
     // fork: the child dies with its parent, leads a new process group and
-    // keeps `Spec::keptDescriptor` as descriptor `keptDescriptorNumber`.
+    // keeps `Invocation::keptDescriptor` as descriptor `keptDescriptorNumber`.
     // Only for single-threaded callers such as the helper.
     guarded,
 };
 
 inline constexpr int keptDescriptorNumber = 9;
 
-struct Spec
+struct Invocation
 {
     std::string program;                                 // absolute path
     std::vector<std::string> argv;
@@ -45,7 +45,7 @@ struct Spec
 using Result = helperprotocol::Reply;
 
 // The result, or why the program could not be started.
-std::variant<Result, std::string> run(const Spec &spec);
+std::variant<Result, std::string> run(const Invocation &invocation);
 
 // Reads from `fd` until `buffer` gains data or the stream ends. False at the
 // end of the stream or on an error.

@@ -165,15 +165,15 @@ helperprotocol::Reply runCommand(const helperprotocol::Request &request, const s
                                  int self, Guardian &guardian)
 {
     const Identity identity = fixed ? *fixed : Identity{request.user, request.home.empty() ? "/" : request.home};
-    childprocess::Spec spec;
-    spec.program = "/bin/sh";
-    spec.argv = {"sh", "-c", bsdLayer + request.command};
-    spec.environment = commandEnvironment(identity);
-    spec.spawn = childprocess::Spawn::guarded;
-    spec.keptDescriptor = self;
-    spec.announceDescriptor = guardian.announceDescriptor();
-    spec.outputEnded = [&guardian] { guardian.clear(); };
-    auto result = childprocess::run(spec);
+    childprocess::Invocation invocation;
+    invocation.program = "/bin/sh";
+    invocation.argv = {"sh", "-c", bsdLayer + request.command};
+    invocation.environment = commandEnvironment(identity);
+    invocation.spawn = childprocess::Spawn::guarded;
+    invocation.keptDescriptor = self;
+    invocation.announceDescriptor = guardian.announceDescriptor();
+    invocation.outputEnded = [&guardian] { guardian.clear(); };
+    auto result = childprocess::run(invocation);
     if (auto *failure = std::get_if<std::string>(&result))
         return {126, {}, *failure};
     return std::get<helperprotocol::Reply>(std::move(result));
