@@ -20,11 +20,6 @@ std::optional<QString> executablePath()
 
 } // namespace
 
-QString resourceFolderFor(const QString &executablePath)
-{
-    return QDir::cleanPath(QFileInfo(executablePath).absolutePath() + QStringLiteral("/../Resources"));
-}
-
 std::optional<QString> executableFolder()
 {
     const auto exe = executablePath();
@@ -35,10 +30,10 @@ std::optional<QString> executableFolder()
 
 std::optional<QString> resourceFolder()
 {
-    const auto exe = executablePath();
-    if (!exe)
+    const auto executables = executableFolder();
+    if (!executables)
         return std::nullopt;
-    const QString folder = resourceFolderFor(*exe);
+    const QString folder = QDir::cleanPath(*executables + QStringLiteral("/../Resources"));
     if (!QFileInfo(folder).isDir())
         return std::nullopt;
     return folder;

@@ -13,9 +13,6 @@ namespace bundle {
 // folder does not exist.
 std::optional<QString> resourceFolder();
 
-// The resource folder that belongs to an executable at `executablePath`.
-QString resourceFolderFor(const QString &executablePath);
-
 // The folder of the running executable, where helper programs live.
 std::optional<QString> executableFolder();
 
