@@ -39,4 +39,13 @@ std::optional<QString> resourceFolder()
     return folder;
 }
 
+QStringList localizedPaths(const QString &folder, const QString &name, const QStringList &languages)
+{
+    QStringList paths;
+    for (const QString &language : languages)
+        paths += folder + u'/' + language + QStringLiteral(".lproj/") + name;
+    paths += folder + u'/' + name;
+    return paths;
+}
+
 } // namespace bundle

@@ -169,4 +169,95 @@ TEST_F(DocumentTest, bundledLicenseLoads)
     EXPECT_NE(document.data().plainText().find("LICENSE AGREEMENT"), std::string::npos);
 }
 
+struct TranslatedRow
+{
+    const char *name;
+    QStringList languages;
+    // Lays out the bundle; returns the lines the load should write, given
+    // the folder's path.
+    std::function<QStringList(TempFolder &)> arrange;
+    // The text of the file that should load, or "" for none.
+    const char *loaded;
+};
+
+void PrintTo(const TranslatedRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+class TranslatedLicense : public DocumentTest, public ::testing::WithParamInterface<TranslatedRow>
+{
+};
+
+// Each file holds its own folder's name, so the loaded text says which it was.
+QString writeLicense(TempFolder &folder, const QString &language)
+{
+    const QString relative = language.isEmpty() ? QStringLiteral("License.rtf") : language + QStringLiteral(".lproj/License.rtf");
+    return folder.writeFile(relative, "{\\rtf1 " + (language.isEmpty() ? QByteArray("base") : language.toUtf8()) + '}');
+}
+
+// A translation is taken in the user's order, and one that is missing or
+// cannot be read gives way to the next and finally to the base file.
+TEST_P(TranslatedLicense, loadsTheBestReadableMatch)
+{
+    const TranslatedRow &row = GetParam();
+    const QStringList expectedLines = row.arrange(folder);
+    const auto check = [&] {
+        Document document(resources(), row.languages);
+        linesink::Capture capture;
+        document.load(QStringLiteral("License"));
+        return (QStringList{QString::fromStdString(document.data().plainText())} + capture.lines()).join(u'|');
+    };
+    // Root reads every file, so the load runs as "nobody" there; the folder
+    // must be reachable for that user.
+    for (const QString &path : {folder.path(), folder(QStringLiteral("de.lproj"))})
+        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOther | QFileDevice::ReadOther);
+    const QString result = runningAsRoot() ? runAsNobody(check).value_or(QStringLiteral("(no child)")) : check();
+    EXPECT_EQ(result.toStdString(), (QStringList{QString::fromUtf8(row.loaded)} + expectedLines).join(u'|').toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, TranslatedLicense, ::testing::Values(
+    TranslatedRow{"regionalBeforeBare", {"pt_BR", "pt"}, [](TempFolder &folder) {
+        for (const char *language : {"", "pt", "pt_BR"})
+            writeLicense(folder, QString::fromUtf8(language));
+        return QStringList();
+    }, "pt_BR"},
+    TranslatedRow{"bareWhenNoRegional", {"pt_BR", "pt"}, [](TempFolder &folder) {
+        writeLicense(folder, {});
+        writeLicense(folder, QStringLiteral("pt"));
+        return QStringList();
+    }, "pt"},
+    TranslatedRow{"userOrderBeforeFolderOrder", {"de_DE", "de", "fr_FR", "fr"}, [](TempFolder &folder) {
+        for (const char *language : {"", "fr", "de"})
+            writeLicense(folder, QString::fromUtf8(language));
+        return QStringList();
+    }, "de"},
+    TranslatedRow{"noTranslationOfTheUsersLanguage", {"ja_JP", "ja"}, [](TempFolder &folder) {
+        writeLicense(folder, {});
+        writeLicense(folder, QStringLiteral("de"));
+        return QStringList();
+    }, "base"},
+    TranslatedRow{"danglingLinkIsMissing", {"de"}, [](TempFolder &folder) {
+        writeLicense(folder, {});
+        folder.makeFolder(QStringLiteral("de.lproj"));
+        QFile::link(folder(QStringLiteral("nowhere.rtf")), folder(QStringLiteral("de.lproj/License.rtf")));
+        return QStringList();
+    }, "base"},
+    TranslatedRow{"brokenTranslationFallsBack", {"de_AT", "de"}, [](TempFolder &folder) {
+        writeLicense(folder, {});
+        const QString path = folder.writeFile(QStringLiteral("de.lproj/License.rtf"), "Plain words, no RTF.");
+        return QStringList{QStringLiteral("cannot read %1: The file is not an RTF document, as it does not start with {\\rtf.").arg(path)};
+    }, "base"},
+    TranslatedRow{"unreadableTranslationFallsBack", {"de"}, [](TempFolder &folder) {
+        writeLicense(folder, {});
+        const QString path = writeLicense(folder, QStringLiteral("de"));
+        QFile::setPermissions(path, QFileDevice::WriteOwner);
+        return QStringList{QStringLiteral("cannot read %1: Permission denied").arg(path)};
+    }, "base"},
+    TranslatedRow{"brokenTranslationWithoutBase", {"de"}, [](TempFolder &folder) {
+        const QString path = folder.makeFolder(QStringLiteral("de.lproj/License.rtf"));
+        return QStringList{QStringLiteral("cannot read %1: it is not a regular file").arg(path), QStringLiteral("File not found")};
+    }, ""}
+), rowName<TranslatedRow>);
+
 } // namespace
