@@ -6,10 +6,13 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     pkexec
     xvfb xauth xdotool x11-utils
-    fonts-dejavu-core
+    # Japanese, Chinese and Korean texts are measured and drawn in the tests
+    # and renders with the font a desktop has for them.
+    fonts-dejavu-core fonts-noto-cjk
 )
 if [ "${1:-}" = "--fuzz" ]; then
     packages+=(clang-14 libclang-rt-14-dev)

@@ -1,5 +1,8 @@
 #include "app/installerapp.h"
 #include "app/lightappearance.h"
+#include "app/translations.h"
+#include "platform/bundle.h"
+#include "platform/languages.h"
 
 #include <QApplication>
 
@@ -9,6 +12,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("VeltranoInstaller"));
     QApplication::setApplicationDisplayName(QStringLiteral("Veltrano Installer"));
     applyLightAppearance();
+    // Before the first window, which takes its texts when it is built.
+    if (const auto resources = bundle::resourceFolder())
+        translations::install(app, translations::folderIn(*resources), languages::systemLookupOrder());
 
     InstallerApp installer(app);
     installer.show();

@@ -1,0 +1,113 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="en">
+<context>
+    <name>ContentView</name>
+    <message>
+        <source>You will be guided through the steps necessary to use this software.</source>
+        <translation>このソフトウェアを使用するために必要な手順をご案内します。</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>すべて選択</translation>
+    </message>
+    <message>
+        <source>Go Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>次へ</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>FinderAlert</name>
+    <message>
+        <source>To make changes with Installer please allow Finder access from Settings</source>
+        <translation>インストーラで変更を行うには、「設定」で Finder へのアクセスを許可してください。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Open settings</source>
+        <translation>設定を開く</translation>
+    </message>
+</context>
+<context>
+    <name>InstallAlert</name>
+    <message>
+        <source>Click &quot;Install&quot; button to complete the installation.</source>
+        <translation>インストールを完了するには「インストール」ボタンをクリックしてください。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>インストール</translation>
+    </message>
+</context>
+<context>
+    <name>LicenseAlert</name>
+    <message>
+        <source>To continue using the software you must agree to the terms of the software license agreement.</source>
+        <translation>このソフトウェアを引き続き使用するには、ソフトウェア使用許諾契約の条件に同意する必要があります。</translation>
+    </message>
+    <message>
+        <source>Click Agree to continue or click Disagree to cancel and quit the Installer.</source>
+        <translation>続けるには「同意する」を、キャンセルしてインストーラを終了するには「同意しない」をクリックしてください。</translation>
+    </message>
+    <message>
+        <source>Read License</source>
+        <translation>使用許諾契約を読む</translation>
+    </message>
+    <message>
+        <source>Disagree</source>
+        <translation>同意しない</translation>
+    </message>
+    <message>
+        <source>Agree</source>
+        <translation>同意する</translation>
+    </message>
+</context>
+<context>
+    <name>LogDetailsWindow</name>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>クリップボードにコピー</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>ProductsView</name>
+    <message>
+        <source>No products found</source>
+        <translation>製品が見つかりません</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryView</name>
+    <message>
+        <source>Details</source>
+        <translation>詳細</translation>
+    </message>
+    <message>
+        <source>The installation was not completed successfully.</source>
+        <translation>インストールは正常に完了しませんでした。</translation>
+    </message>
+    <message>
+        <source>You have been successfully installed selected products.</source>
+        <translation>選択した製品は正常にインストールされました。</translation>
+    </message>
+</context>
+</TS>
