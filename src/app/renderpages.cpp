@@ -1,9 +1,14 @@
 // Draws every page of the installer window, in the states a user meets, to
 // PNG files, without a display:
 //   render_pages <output folder> [resource folder]
-// The resource folder defaults to the repository's sample resources.
+// The resource folder defaults to the repository's sample resources. The
+// texts are in the user's language, as the installer would show them, from
+// the translations of the built bundle: LANGUAGE=de render_pages out/de.
 
 #include "app/lightappearance.h"
+#include "app/scenes.h"
+#include "app/translations.h"
+#include "platform/languages.h"
 #include "state/appsettings.h"
 #include "ui/contentview.h"
 
@@ -12,98 +17,15 @@
 #include <QImage>
 
 #include <cstdio>
-#include <functional>
 #include <vector>
 
 namespace {
-
-struct Scene
-{
-    const char *name;
-    std::function<void(AppSettings &)> setUp;
-};
 
 struct Size
 {
     QSize size;
     int scale;
 };
-
-void onPage(AppSettings &settings, Page page)
-{
-    if (page != Page::intro && page != Page::license)
-        settings.setAgreeWithTerms(true);
-    settings.setCurrentPage(page);
-}
-
-ProductMap withFirstCleared(ProductMap products)
-{
-    if (!products.empty())
-        products.begin()->second = false;
-    return products;
-}
-
-ProductMap noneSelected(ProductMap products)
-{
-    for (auto &entry : products)
-        entry.second = false;
-    return products;
-}
-
-const std::vector<Scene> &scenes()
-{
-    static const std::vector<Scene> all{
-        {"intro", [](AppSettings &) {}},
-        {"license", [](AppSettings &s) { onPage(s, Page::license); }},
-        {"license-alert",
-         [](AppSettings &s) {
-             onPage(s, Page::license);
-             s.setShowLicenseAlert(true);
-         }},
-        {"products", [](AppSettings &s) { onPage(s, Page::products); }},
-        {"products-one-cleared",
-         [](AppSettings &s) {
-             onPage(s, Page::products);
-             s.setProducts(withFirstCleared(s.products()));
-         }},
-        {"products-none-selected",
-         [](AppSettings &s) {
-             onPage(s, Page::products);
-             s.setProducts(noneSelected(s.products()));
-         }},
-        {"products-empty",
-         [](AppSettings &s) {
-             onPage(s, Page::products);
-             s.setProducts({});
-         }},
-        {"install", [](AppSettings &s) { onPage(s, Page::install); }},
-        {"install-confirm",
-         [](AppSettings &s) {
-             onPage(s, Page::install);
-             s.setShowPermanentlyAlert(true);
-         }},
-        {"install-finder",
-         [](AppSettings &s) {
-             onPage(s, Page::install);
-             s.setShowFinderAlert(true);
-         }},
-        {"summary-success", [](AppSettings &s) { onPage(s, Page::summary); }},
-        {"summary-failure",
-         [](AppSettings &s) {
-             onPage(s, Page::summary);
-             s.setLogDetailsStr(QStringLiteral("cp: cannot create directory '/opt/Veltrano': Permission denied"));
-             s.setCompletedWithErrors(true);
-         }},
-        {"summary-log",
-         [](AppSettings &s) {
-             onPage(s, Page::summary);
-             s.setLogDetailsStr(QStringLiteral("cp: cannot create directory '/opt/Veltrano': Permission denied"));
-             s.setCompletedWithErrors(true);
-             s.setShowLogDetailsWindow(true);
-         }},
-    };
-    return all;
-}
 
 void settle()
 {
@@ -119,6 +41,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     applyLightAppearance();
+    translations::install(app, QStringLiteral(VELTRANO_BUNDLE_TRANSLATIONS), languages::systemLookupOrder());
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() < 2 || arguments.size() > 3) {
         std::fprintf(stderr, "usage: render_pages <output folder> [resource folder]\n");

@@ -1,8 +1,11 @@
 // Renders every overlay at several window sizes into PNG files, for looking
 // at them: alert_renders <output folder>. Runs on the offscreen platform;
-// QT_SCALE_FACTOR=2 draws them for a high density screen.
+// QT_SCALE_FACTOR=2 draws them for a high density screen, and LANGUAGE=de
+// in German, from the translations of the built bundle.
 
 #include "app/lightappearance.h"
+#include "app/translations.h"
+#include "platform/languages.h"
 #include "state/appsettings.h"
 #include "support/fakeenvironment.h"
 #include "ui/contentview.h"
@@ -59,6 +62,8 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     applyLightAppearance();
+    translations::install(app, QStringLiteral(VELTRANO_BUNDLE_DIR "/Contents/Resources/translations"),
+                          languages::systemLookupOrder());
     if (argc < 2) {
         std::fprintf(stderr, "usage: alert_renders <output folder>\n");
         return 2;
