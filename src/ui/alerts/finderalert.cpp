@@ -49,7 +49,9 @@ QUrl FinderAlert::settingsUrl()
 int FinderAlert::naturalColumnWidth() const
 {
     // The message on one line when there is room; a word-wrapping label's own
-    // hint would break it early.
-    const int messageWidth = m_message->fontMetrics().horizontalAdvance(m_message->text()) + 2;
+    // hint would break it early. A longer message, as translations have,
+    // wraps inside the rounded rectangle rather than running past its edges.
+    const int messageWidth = std::min(m_message->fontMetrics().horizontalAdvance(m_message->text()) + 2,
+                                      maximumRectangleSize.width() - 2 * alertmetrics::defaultSpacing);
     return std::max(messageWidth, m_buttonRow->sizeHint().width());
 }
