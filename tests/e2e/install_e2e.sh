@@ -4,7 +4,11 @@
 # alert and the install confirmation to the success summary, then checks the
 # installed tree and that "Close" ends the program.
 #
-#   install_e2e.sh <path to the VeltranoInstaller executable inside its bundle>
+#   install_e2e.sh <path to the VeltranoInstaller executable inside its bundle> [de]
+#
+# With a language the program starts with LANGUAGE set to it, and every
+# button clicked must show its label in that language; without one no
+# language is set, and the labels are English.
 #
 # Everything is installed into a temporary folder (VELTRANO_INSTALL_ROOT and
 # XDG_DATA_HOME). The program reports where its buttons are through
@@ -15,8 +19,14 @@ set -euo pipefail
 # E2E_TRACE=1 shows each step with the second it ran at.
 [ -n "${E2E_TRACE:-}" ] && { PS4='+ $(date +%S.%N | cut -c1-6) '; set -x; }
 
-exe=$(realpath "${1:?usage: install_e2e.sh <VeltranoInstaller executable>}")
+exe=$(realpath "${1:?usage: install_e2e.sh <VeltranoInstaller executable> [language]}")
+language=${2:-}
 here=$(dirname "$(realpath "$0")")
+case "$language" in
+    "") next=Next agree=Agree install=Install close=Close ;;
+    de) next=Weiter agree=Zustimmen install=Installieren close=Schließen ;;
+    *) echo "no button labels known for $language" >&2; exit 2 ;;
+esac
 
 if [ -z "${VELTRANO_E2E_UNDER_X:-}" ]; then
     for tool in xvfb-run xdotool; do
@@ -30,7 +40,7 @@ if [ -z "${VELTRANO_E2E_UNDER_X:-}" ]; then
     trap 'rm -rf "$work"' EXIT
     export VELTRANO_E2E_UNDER_X=1 VELTRANO_E2E_WORK="$work"
     status=0
-    xvfb-run -a -f "$work/Xauthority" -s "-screen 0 1280x1024x24" "$here/install_e2e.sh" "$exe" || status=$?
+    xvfb-run -a -f "$work/Xauthority" -s "-screen 0 1280x1024x24" "$here/install_e2e.sh" "$exe" $language || status=$?
     exit "$status"
 fi
 
@@ -53,8 +63,9 @@ fail() {
     exit 1
 }
 
-# The program under X, not the offscreen platform that the unit tests use.
-env -u QT_QPA_PLATFORM \
+# The program under X, not the offscreen platform that the unit tests use,
+# in the language asked for and nothing else.
+env -u QT_QPA_PLATFORM -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG ${language:+LANGUAGE=$language} \
     VELTRANO_INSTALL_ROOT="$root" XDG_DATA_HOME="$data" VELTRANO_DEBUG_GEOMETRY="$geometry" \
     "$exe" >"$work/stdout.txt" 2>&1 &
 pid=$!
@@ -73,11 +84,12 @@ wait_for() {
     fail "timed out waiting for $what"
 }
 
-# click <objectName>: the middle of that enabled, visible button.
+# click <objectName> <label>: the middle of that enabled, visible button,
+# which must show that label.
 click() {
-    local name=$1 line x y w h
-    wait_for "an enabled $name" "^button\t[^\t]*\t$name\t1\t"
-    line=$(grep -P "^button\t[^\t]*\t$name\t1\t" "$geometry" | head -n 1)
+    local name=$1 label=$2 line x y w h
+    wait_for "an enabled $name reading \"$label\"" "^button\t$label\t$name\t1\t"
+    line=$(grep -P "^button\t$label\t$name\t1\t" "$geometry" | head -n 1)
     read -r x y w h <<<"$(cut -f5 <<<"$line")"
     # Not --sync: it waits forever for a move when the pointer is already
     # there, as it is for two Next clicks in a row.
@@ -85,18 +97,18 @@ click() {
 }
 
 wait_for "the welcome page" "^page\tintro$"
-click nextButton
+click nextButton "$next"
 wait_for "the license page" "^page\tlicense$"
-click nextButton
+click nextButton "$next"
 wait_for "the license alert" "^overlay\tlicenseAlert$"
-click agreeButton
+click agreeButton "$agree"
 wait_for "the products page" "^page\tproducts$"
 wait_for "no overlay" "^overlay\tnone$"
-click nextButton
+click nextButton "$next"
 wait_for "the install page" "^page\tinstall$"
-click nextButton
+click nextButton "$next"
 wait_for "the install confirmation" "^overlay\tinstallConfirmation$"
-click installButton
+click installButton "$install"
 wait_for "the summary page" "^page\tsummary$"
 grep -q "^ERROR VALUE Ok$" "$work/stdout.txt" || fail "the install script did not answer Ok"
 
@@ -124,7 +136,7 @@ done
 [ -z "$(find "$root" -mindepth 1 -maxdepth 1 ! -name opt ! -name usr)" ] || fail "files outside the staging folders"
 
 # "Close" on the summary ends the program normally.
-click nextButton
+click nextButton "$close"
 for _ in $(seq 1 50); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
@@ -134,4 +146,4 @@ status=0
 wait "$pid" || status=$?
 [ "$status" = 0 ] || fail "the program exited with status $status"
 trap - EXIT
-echo "PASS: installed both sample products through the window"
+echo "PASS: installed both sample products through the window${language:+ in $language}"
