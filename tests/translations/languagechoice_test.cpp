@@ -60,7 +60,9 @@ INSTANTIATE_TEST_SUITE_P(Rows, LanguageChoice, ::testing::Values(
     EnvironmentRow{"languageBeforeLang", {"LANGUAGE=it", "LANG=es_ES.UTF-8"}, "it\tit_IT,it\tAvanti\t&Copia"},
     EnvironmentRow{"unshippedLanguageSkipped", {"LANGUAGE=nl:fr"}, "fr\tnl_NL,nl,fr_FR,fr\tSuivant\tCop&ier"},
     EnvironmentRow{"englishBeforeAShippedLanguage", {"LANGUAGE=en_GB:de"}, "en\ten_GB,en\tNext\t&Copy"},
-    EnvironmentRow{"latinAmericanSpanish", {"LANG=es_MX.UTF-8"}, "es\tes_MX,es\tSiguiente\t&Copiar"}
+    EnvironmentRow{"latinAmericanSpanish", {"LANG=es_MX.UTF-8"}, "es\tes_MX,es\tSiguiente\t&Copiar"},
+    // No name that could lead a resource lookup out of its folder.
+    EnvironmentRow{"pathsAreNoLanguages", {"LANGUAGE=../fr:de/../x:ja"}, "ja\tja_JP,ja\t次へ\tコピー(&C)"}
 ), rowName);
 
 } // namespace
