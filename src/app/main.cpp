@@ -3,11 +3,13 @@
 #include "app/translations.h"
 #include "platform/bundle.h"
 #include "platform/languages.h"
+#include "platform/qtenvironment.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    qtenvironment::prepare();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VeltranoInstaller"));
     QApplication::setApplicationDisplayName(QStringLiteral("Veltrano Installer"));

@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace geometryreport {
 
@@ -57,6 +58,20 @@ QByteArray report(const AppSettings &settings)
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (!window->isVisible())
             continue;
+        // The platform and the window's frame tell whether it runs decorated
+        // on the display system a script expects.
+        if (const QWindow *handle = window->windowHandle()) {
+            const QMargins frame = handle->frameMargins();
+            text += QStringLiteral("window\t%1\t%2 %3\t%4 %5 %6 %7\n")
+                        .arg(QGuiApplication::platformName())
+                        .arg(window->width())
+                        .arg(window->height())
+                        .arg(frame.left())
+                        .arg(frame.top())
+                        .arg(frame.right())
+                        .arg(frame.bottom())
+                        .toUtf8();
+        }
         for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
             if (!button->isVisible())
                 continue;

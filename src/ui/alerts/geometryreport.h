@@ -10,6 +10,7 @@ class QObject;
 // rectangle of every visible button, one tab-separated line each:
 //   page      <page name>
 //   overlay   <overlay name or "none">
+//   window    <Qt platform name>  <width> <height>  <frame margins: left top right bottom>
 //   button    <label without '&'>  <objectName or "-">  <1 enabled / 0>  <x> <y> <width> <height>
 // Nothing happens when the variable is unset or empty.
 namespace geometryreport {

@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Builds the installer as one file a vendor can ship, with the vendor's own
+# products, license agreement and logo:
+#
+#   tools/package.sh [--resources DIR] [--version V] [--output DIR] [--fast]
+#       dist/VeltranoInstaller-<V>-x86_64.run      self-extracting, runs the installer
+#       dist/VeltranoInstaller-<V>-x86_64.tar.zst  the same bundle, to unpack by hand
+#
+#   --resources DIR  Products/, VeltranoEULA.rtf and Logo.png (default: the samples in resources/)
+#   --version V      default: the project's version
+#   --output DIR     default: dist/
+#   --fast           lighter compression: bigger files, quicker (for tests)
+#   --build DIR      package an already built tree instead of configuring
+#                    build-package/ (the tests package their own build)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source=$(pwd)
+
+resources=$source/resources
+version=$(sed -n 's/^project(VeltranoInstaller VERSION \([^ ]*\).*/\1/p' CMakeLists.txt)
+output=$source/dist
+build=
+fast=
+usage() { sed -n '2,16s/^# \{0,1\}//p' "$0" >&2; exit 2; }
+while [ $# -gt 0 ]; do
+    case $1 in
+    --resources) resources=${2:?--resources needs a folder}; shift 2 ;;
+    --version) version=${2:?--version needs a value}; shift 2 ;;
+    --output) output=${2:?--output needs a folder}; shift 2 ;;
+    --build) build=${2:?--build needs a folder}; shift 2 ;;
+    --fast) fast=1; shift ;;
+    *) usage ;;
+    esac
+done
+case $version in
+'' | *[!A-Za-z0-9._+~-]*) echo "package: the version '$version' may hold only letters, digits and . _ + ~ -" >&2; exit 2 ;;
+esac
+
+# The vendor's content first, before anything is built.
+fail() { echo "package: $*" >&2; exit 1; }
+[ -d "$resources" ] || fail "the resource folder $resources does not exist"
+resources=$(cd "$resources" && pwd)
+[ -d "$resources/Products" ] || fail "$resources lacks the folder Products/ (one folder per product)"
+[ -f "$resources/VeltranoEULA.rtf" ] || fail "$resources lacks the license agreement VeltranoEULA.rtf"
+[ -f "$resources/Logo.png" ] || fail "$resources lacks the logo Logo.png"
+
+if [ -z "$build" ]; then
+    "$source/tools/setup.sh"
+    build=$source/build-package
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELTRANO_BUILD_TESTS=OFF \
+        -DVELTRANO_RESOURCES="$resources"
+    cmake --build "$build" --parallel "$(nproc)" --target VeltranoInstaller
+fi
+
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+cmake --install "$build" --prefix "$stage/root" --strip >"$stage/install.log" ||
+    { cat "$stage/install.log" >&2; fail "cannot install the bundle from $build"; }
+
+name=VeltranoInstaller-$version-x86_64
+mkdir -p "$output"
+tar_bundle() { tar -C "$stage/root" --owner=0 --group=0 --numeric-owner --sort=name -cf - VeltranoInstaller.app; }
+if [ -n "$fast" ]; then xz_level=-1 zstd_level=-3; else xz_level=-9e zstd_level=-19; fi
+tar_bundle | xz "$xz_level" -T1 >"$stage/payload"
+tar_bundle | zstd "$zstd_level" -T0 -q -o "$output/$name.tar.zst.part"
+mv -f "$output/$name.tar.zst.part" "$output/$name.tar.zst"
+
+# The header's size is part of the header; settle it in a few rounds.
+sha=$(sha256sum "$stage/payload" | cut -d' ' -f1)
+offset=0
+for _ in 1 2 3; do
+    sed -e "s/@VERSION@/$version/" -e "s/@SHA256@/$sha/" -e "s/@OFFSET@/$offset/" \
+        cmake/selfextract.sh >"$stage/header"
+    size=$(wc -c <"$stage/header")
+    [ "$size" = "$offset" ] && break
+    offset=$size
+done
+cat "$stage/header" "$stage/payload" >"$output/$name.run.part"
+chmod 755 "$output/$name.run.part"
+mv -f "$output/$name.run.part" "$output/$name.run"
+
+unpacked=$(du -sb "$stage/root" | cut -f1)
+for file in "$output/$name.run" "$output/$name.tar.zst"; do
+    printf '%s  %s bytes (%s MiB)\n' "$file" "$(wc -c <"$file")" "$(awk -v b="$(wc -c <"$file")" 'BEGIN {printf "%.1f", b / 1048576}')"
+done
+printf 'unpacked: %s bytes (%s MiB)\n' "$unpacked" "$(awk -v b="$unpacked" 'BEGIN {printf "%.1f", b / 1048576}')"
