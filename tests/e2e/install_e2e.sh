@@ -71,68 +71,15 @@ env -u QT_QPA_PLATFORM -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG ${language:+
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 
-# wait_for <description> <grep pattern>: until the report has a matching line.
-wait_for() {
-    local what=$1 pattern=$2
-    for _ in $(seq 1 150); do
-        kill -0 "$pid" 2>/dev/null || fail "the program ended while waiting for $what"
-        if [ -f "$geometry" ] && grep -qP "$pattern" "$geometry"; then
-            return 0
-        fi
-        sleep 0.1
-    done
-    fail "timed out waiting for $what"
-}
+wizard_pid=$pid
+source "$here/wizard.sh"
 
-# click <objectName> <label>: the middle of that enabled, visible button,
-# which must show that label.
-click() {
-    local name=$1 label=$2 line x y w h
-    wait_for "an enabled $name reading \"$label\"" "^button\t$label\t$name\t1\t"
-    line=$(grep -P "^button\t$label\t$name\t1\t" "$geometry" | head -n 1)
-    read -r x y w h <<<"$(cut -f5 <<<"$line")"
-    # Not --sync: it waits forever for a move when the pointer is already
-    # there, as it is for two Next clicks in a row.
-    xdotool mousemove $((x + w / 2)) $((y + h / 2)) sleep 0.1 click 1
-}
-
-wait_for "the welcome page" "^page\tintro$"
-click nextButton "$next"
-wait_for "the license page" "^page\tlicense$"
-click nextButton "$next"
-wait_for "the license alert" "^overlay\tlicenseAlert$"
-click agreeButton "$agree"
-wait_for "the products page" "^page\tproducts$"
-wait_for "no overlay" "^overlay\tnone$"
-click nextButton "$next"
-wait_for "the install page" "^page\tinstall$"
-click nextButton "$next"
-wait_for "the install confirmation" "^overlay\tinstallConfirmation$"
-click installButton "$install"
+walk_to_install
 wait_for "the summary page" "^page\tsummary$"
 grep -q "^ERROR VALUE Ok$" "$work/stdout.txt" || fail "the install script did not answer Ok"
 
 # The installed tree, for both sample products.
-expect_file() { [ -f "$1" ] || fail "missing file $1"; }
-expect_link() { [ -L "$1" ] && [ "$(readlink "$1")" = "$2" ] || fail "$1 is not a link to $2"; }
-apps=$root/opt/Veltrano
-plugins=$root/usr/local/share/Adobe/Plug-Ins/CC/Veltrano
-lightroom=$data/Adobe/Lightroom
-for n in 3 4; do
-    product="Softhaze $n"
-    expect_file "$apps/$product Plug-in/softhaze$n.filter"
-    expect_link "$plugins/$product Plug-in" "$apps/$product Plug-in"
-    expect_file "$apps/$product Lightroom/softhaze$n.lrdevplugin/Info.lua"
-    expect_file "$apps/$product Lightroom/Softhaze$n.app/Contents/softhaze$n"
-    [ "$(cat "$apps/$product Lightroom/softhaze$n.lrdevplugin/Path.txt")" = "$apps/$product Lightroom" ] ||
-        fail "Path.txt of $product does not name its folder"
-    expect_link "$lightroom/Modules/softhaze$n.lrdevplugin" "$apps/$product Lightroom/softhaze$n.lrdevplugin"
-    expect_file "$lightroom/Export Presets/Veltrano Softhaze $n/Softhaze $n - Gentle Haze.lrtemplate"
-    expect_file "$lightroom/Export Presets/Veltrano Softhaze $n/Softhaze $n - Soft Glow.lrtemplate"
-    grep -q "externalEditorFullPath = \"$apps/$product Lightroom/Softhaze$n.app\"" \
-        "$lightroom/External Editor Presets/Veltrano/Veltrano Softhaze $n.lrtemplate" ||
-        fail "the External Editor preset of $product does not name its application"
-done
+expect_sample_tree "" "$root/opt/Veltrano" "$root/usr/local/share/Adobe/Plug-Ins/CC/Veltrano" "$data/Adobe/Lightroom"
 [ -z "$(find "$root" -mindepth 1 -maxdepth 1 ! -name opt ! -name usr)" ] || fail "files outside the staging folders"
 
 # "Close" on the summary ends the program normally.
