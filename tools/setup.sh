@@ -13,6 +13,9 @@ packages=(
     # Japanese, Chinese and Korean texts are measured and drawn in the tests
     # and renders with the font a desktop has for them.
     fonts-dejavu-core fonts-noto-cjk
+    qt6-wayland
+    xz-utils zstd
+    debootstrap weston libpolkit-agent-1-dev
 )
 if [ "${1:-}" = "--fuzz" ]; then
     packages+=(clang-14 libclang-rt-14-dev)

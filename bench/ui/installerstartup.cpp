@@ -4,11 +4,13 @@
 #include "app/installerapp.h"
 #include "app/lightappearance.h"
 #include "firstpaintprobe.h"
+#include "platform/qtenvironment.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    qtenvironment::prepare();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VeltranoInstaller"));
     QApplication::setApplicationDisplayName(QStringLiteral("Veltrano Installer"));
