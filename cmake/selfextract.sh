@@ -9,7 +9,11 @@ payload_sha256=@SHA256@
 
 name=VeltranoInstaller
 me=$0
-case $me in */*) ;; *) me=$(command -v -- "$me") ;; esac
+# "sh file.run" names the file without a folder; found through PATH otherwise.
+case $me in
+*/*) ;;
+*) if [ -f "$me" ]; then me=./$me; else me=$(command -v -- "$me"); fi ;;
+esac
 for tool in xz tar mktemp tail sha256sum; do
     command -v "$tool" >/dev/null 2>&1 || { echo "$name: this installer needs $tool to unpack itself." >&2; exit 1; }
 done
@@ -37,7 +41,7 @@ program=$tmp/$name.app/Contents/MacOS/$name
 
 # A background job would read /dev/null; the installer gets the caller's
 # standard input instead.
-exec 3<&0
+exec 3<&0 2>/dev/null || exec 3</dev/null
 "$program" "$@" 0<&3 3<&- &
 child=$!
 exec 3<&-

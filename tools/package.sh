@@ -10,13 +10,15 @@
 #   --version V      default: the project's version
 #   --output DIR     default: dist/
 #   --fast           lighter compression: bigger files, quicker (for tests)
-#   --build DIR      package an already built tree instead of configuring
-#                    build-package/ (the tests package their own build)
+#   --build DIR      package an already built tree, with the resources it was
+#                    configured with, instead of building build-package/
+#                    (the tests package their own build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source=$(pwd)
 
 resources=$source/resources
+chosen_resources=
 version=$(sed -n 's/^project(VeltranoInstaller VERSION \([^ ]*\).*/\1/p' CMakeLists.txt)
 output=$source/dist
 build=
@@ -24,7 +26,7 @@ fast=
 usage() { sed -n '2,16s/^# \{0,1\}//p' "$0" >&2; exit 2; }
 while [ $# -gt 0 ]; do
     case $1 in
-    --resources) resources=${2:?--resources needs a folder}; shift 2 ;;
+    --resources) resources=${2:?--resources needs a folder}; chosen_resources=1; shift 2 ;;
     --version) version=${2:?--version needs a value}; shift 2 ;;
     --output) output=${2:?--output needs a folder}; shift 2 ;;
     --build) build=${2:?--build needs a folder}; shift 2 ;;
@@ -44,6 +46,9 @@ resources=$(cd "$resources" && pwd)
 [ -f "$resources/VeltranoEULA.rtf" ] || fail "$resources lacks the license agreement VeltranoEULA.rtf"
 [ -f "$resources/Logo.png" ] || fail "$resources lacks the logo Logo.png"
 
+if [ -n "$build" ] && [ -n "$chosen_resources" ]; then
+    fail "--resources applies only when this command builds; $build has the resources it was configured with"
+fi
 if [ -z "$build" ]; then
     "$source/tools/setup.sh"
     build=$source/build-package

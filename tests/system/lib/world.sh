@@ -4,13 +4,9 @@
 #   world_cached            builds the root once (debootstrap minbase plus
 #                           desktop-packages.txt) and prints its folder
 #   world_copy DEST         a private copy of that root in DEST, with /proc
-#                           mounted; call it inside world_private_mounts
-#   world_private_mounts CMD...
-#                           runs CMD in a mount namespace of its own, so the
-#                           mounts vanish with the test however it ends
-#   world_run ROOT CMD...   runs CMD as root inside ROOT with a clean
-#                           environment (env -i) plus any NAME=VALUE given
-#                           before CMD
+#                           mounted; call it in a mount namespace of the
+#                           test's own (system_private in common.sh), so the
+#                           mount vanishes with the test however it ends
 #
 # The cache lives outside the repository, in $VELTRANO_WORLD_CACHE
 # (default /var/cache/veltrano), keyed by the package list, so CI builds it
@@ -53,19 +49,10 @@ world_cached() {
     echo "$folder/root"
 }
 
-world_private_mounts() {
-    unshare --mount --propagation private -- "$@"
-}
-
 world_copy() {
     local dest=$1 source
     source=$(world_cached) || return 1
     cp -a "$source/." "$dest/"
     mount -t proc proc "$dest/proc"
     chmod 1777 "$dest/tmp"
-}
-
-world_run() {
-    local root=$1; shift
-    chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root "$@"
 }
