@@ -40,8 +40,8 @@ fi
 program=$tmp/$name.app/Contents/MacOS/$name
 
 # A background job would read /dev/null; the installer gets the caller's
-# standard input instead.
-exec 3<&0 2>/dev/null || exec 3</dev/null
+# standard input instead, unless the caller closed it.
+if [ -e /proc/self/fd/0 ]; then exec 3<&0; else exec 3</dev/null; fi
 "$program" "$@" 0<&3 3<&- &
 child=$!
 exec 3<&-

@@ -49,7 +49,7 @@ start_installer() {
         sh -c 'cd /root && exec sh installer.run' >"$output" 2>&1 &
     run_pid=$!
     system_track "$run_pid"
-    wizard_pid=$(wait_child "$run_pid") || { cat "$output" >&2; fail "the installer did not start"; }
+    wizard_pid=$(wait_installer "$run_pid") || { cat "$output" >&2; fail "the installer did not start"; }
 }
 
 # finish STATUS: the .run ends with STATUS and its folder is gone.

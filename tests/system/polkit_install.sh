@@ -60,7 +60,7 @@ start() {
         sh /srv/installer.run >"$output" 2>&1
     run_pid=$polkit_run_pid
     system_track "$run_pid"
-    wizard_pid=$(wait_child "$run_pid") || { cat "$output" >&2; fail "the installer did not start for $user"; }
+    wizard_pid=$(wait_installer "$run_pid") || { cat "$output" >&2; fail "the installer did not start for $user"; }
     wait_for "the welcome page" "^page\tintro$"
     if [ $# -gt 0 ]; then
         polkit_agent "$root" "$user" "$wizard_pid" "/tmp/$user.agent" "$@" || fail "the agent did not register"

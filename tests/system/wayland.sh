@@ -40,7 +40,7 @@ launch() {
         sh "$run" >"$work/stdout.txt" 2>&1 &
     run_pid=$!
     system_track "$run_pid"
-    wizard_pid=$(wait_child "$run_pid") || { cat "$work/stdout.txt" >&2; fail "the installer did not start"; }
+    wizard_pid=$(wait_installer "$run_pid") || { cat "$work/stdout.txt" >&2; fail "the installer did not start"; }
 }
 
 # expect_window PLATFORM: the window on that platform, large enough, and

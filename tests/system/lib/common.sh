@@ -7,6 +7,7 @@
 #   system_track PID            stop PID when the test ends
 #   system_stop_all             what the test's EXIT trap calls
 #   children_of PID             the pids whose parent is PID
+#   wait_installer PID          the installer the .run PID started
 #   fail MESSAGE                the test fails
 
 system_pids=()
@@ -59,19 +60,19 @@ system_xvfb() {
 }
 
 children_of() {
-    local stat
-    for stat in /proc/[0-9]*/stat; do
-        # The field after the command (which may hold spaces) is the parent.
-        sed -n 's/^\([0-9]*\) (.*) [A-Za-z] \([0-9]*\) .*/\1 \2/p' "$stat" 2>/dev/null
-    done | awk -v parent="$1" '$2 == parent {print $1}'
+    # The field after the command (which may hold spaces) is the parent.
+    cat /proc/[0-9]*/stat 2>/dev/null | sed -n 's/^\([0-9]*\) (.*) [A-Za-z] \([0-9]*\) .*/\1 \2/p' |
+        awk -v parent="$1" '$2 == parent {print $1}'
 }
 
-# wait_child PID: the first child of PID, once it exists.
-wait_child() {
+# wait_installer PID: the installer started by the .run whose shell is PID,
+# once it runs (not the tools that unpack it).
+wait_installer() {
     local child
     for _ in $(seq 1 300); do
-        child=$(children_of "$1" | head -n 1)
-        [ -n "$child" ] && { echo "$child"; return 0; }
+        for child in $(children_of "$1"); do
+            [ "$(cat "/proc/$child/comm" 2>/dev/null)" = VeltranoInstall ] && { echo "$child"; return 0; }
+        done
         kill -0 "$1" 2>/dev/null || return 1
         sleep 0.1
     done
