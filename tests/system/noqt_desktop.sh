@@ -39,13 +39,13 @@ output=$work/stdout.txt
 geometry=$root/root/geometry.txt
 
 # start_installer: the .run as the README shows it, through a clean
-# environment in the root; sets
-# run_pid (the .run's shell) and wizard_pid (the installer).
+# environment in the root; sets run_pid (the .run's shell) and wizard_pid
+# (the installer).
 start_installer() {
     rm -f "$geometry"
-    chroot "$root" /usr/bin/env -i PATH=/usr/bin:/bin HOME=/root XDG_RUNTIME_DIR=/root/runtime DISPLAY="$DISPLAY" \
-        TMPDIR=/var/tmp/unpack \
-        VELTRANO_INSTALL_ROOT=/stage XDG_DATA_HOME=/data VELTRANO_DEBUG_GEOMETRY=/root/geometry.txt \
+    chroot "$root" /usr/bin/env -i PATH=/usr/bin:/bin HOME=/root XDG_RUNTIME_DIR=/root/runtime \
+        DISPLAY="$DISPLAY" TMPDIR=/var/tmp/unpack VELTRANO_INSTALL_ROOT=/stage XDG_DATA_HOME=/data \
+        VELTRANO_DEBUG_GEOMETRY=/root/geometry.txt \
         sh -c 'cd /root && exec sh installer.run' >"$output" 2>&1 &
     run_pid=$!
     system_track "$run_pid"
