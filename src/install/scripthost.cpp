@@ -1,8 +1,10 @@
 #include "install/scripthost.h"
 
+#include "install/copiedfolder.h"
 #include "install/helpersession.h"
 #include "platform/bundle.h"
 #include "script/helper/childprocess.h"
+#include "script/compiler.h"
 #include "script/interpreter.h"
 
 #include <QFile>
@@ -18,14 +20,22 @@ namespace {
 class HostCommands final : public script::Commands
 {
 public:
-    explicit HostCommands(const Options &options)
+    HostCommands(const Options &options, int commandCount)
         : m_options(options)
     {
+        m_progress.commandCount = commandCount;
     }
 
     std::variant<script::ShellReply, script::RaisedError> doShellScript(const QString &command,
                                                                         script::Privileges privileges) override
     {
+        ++m_progress.command;
+        m_progress.copiedFolder = copiedfolder::nameOf(command);
+        // Only the elevation command asks for a password, and only when it
+        // starts the helper; a helper started directly is ready at once.
+        m_progress.waitingForAuthentication = privileges == script::Privileges::administrator && !m_session
+                                              && !m_options.elevation.isEmpty() && !m_options.helperPath.isEmpty();
+        report();
         if (privileges == script::Privileges::administrator)
             return privileged(command);
         childprocess::Invocation invocation;
@@ -59,11 +69,32 @@ private:
             m_session.emplace(launch);
         }
         const bool wasRunning = m_session->processId().has_value();
-        return m_session->run(command, m_options.user, m_options.home, wasRunning ? nullptr : &m_options.helperStarted);
+        auto reply =
+            m_session->run(command, m_options.user, m_options.home, wasRunning ? nullptr : &m_options.helperStarted);
+        // The first reply of a new helper, whatever it says, means the prompt
+        // has closed: the helper answers only once it is running, and a
+        // refused or failed prompt is an answer too.
+        authenticationEnded();
+        return reply;
+    }
+
+    void authenticationEnded()
+    {
+        if (!m_progress.waitingForAuthentication)
+            return;
+        m_progress.waitingForAuthentication = false;
+        report();
+    }
+
+    void report() const
+    {
+        if (m_options.progress)
+            m_options.progress(m_progress);
     }
 
     const Options &m_options;
     std::optional<HelperSession> m_session;
+    ScriptProgress m_progress;
 };
 
 } // namespace
@@ -86,12 +117,24 @@ Options Options::system()
     return options;
 }
 
-ScriptOutcome run(const QString &source) { return runWith(source, Options::system()); }
+ScriptOutcome run(const QString &source, const ProgressReport &progress)
+{
+    Options options = Options::system();
+    options.progress = progress;
+    return runWith(source, options);
+}
 
 ScriptOutcome runWith(const QString &source, const Options &options)
 {
-    HostCommands commands(options);
-    const script::Outcome outcome = script::run(source, commands);
+    auto compiled = script::compile(source);
+    script::Outcome outcome;
+    if (auto *error = std::get_if<script::ScriptError>(&compiled)) {
+        outcome.error = *error;
+    } else {
+        const script::Program &program = std::get<script::Program>(compiled);
+        HostCommands commands(options, script::shellCommandCount(program));
+        outcome = script::execute(program, commands);
+    }
     ScriptOutcome result;
     result.result = outcome.result;
     if (outcome.error)

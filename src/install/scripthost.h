@@ -1,6 +1,7 @@
 #pragma once
 
 #include "install/scriptoutcome.h"
+#include "install/scriptprogress.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,6 +25,9 @@ struct Options
     QString home;
     // Told the helper's process id once it has been started.
     std::function<void(pid_t)> helperStarted;
+    // Told, on the thread running the script, when each shell command
+    // begins, and when the password prompt opens and closes.
+    ProgressReport progress;
 
     // pkexec unless running as root; the helper beside the executable; the
     // user from the environment, else the user database.
@@ -33,12 +37,12 @@ struct Options
 // The file name of the privileged helper in the bundle's executable folder.
 inline constexpr auto helperFileName = "VeltranoHelper";
 
-// run() uses Options::system(); runWith() the given options.
+// run() uses Options::system() with `progress`; runWith() the given options.
 // Compiles and runs `source` on the calling thread and returns when it has
 // finished, password prompt included. A script that does not compile or
 // fails outside its handlers leaves error information; otherwise the result
 // is the text value of what the script returned, when it returned anything.
-ScriptOutcome run(const QString &source);
+ScriptOutcome run(const QString &source, const ProgressReport &progress = {});
 ScriptOutcome runWith(const QString &source, const Options &options);
 
 } // namespace scripthost

@@ -44,4 +44,14 @@ struct Program
     std::vector<Instruction> instructions;
 };
 
+// The `do shell script` steps of `program`. Since every jump goes forward,
+// no run carries out more shell commands than this.
+inline int shellCommandCount(const Program &program)
+{
+    int count = 0;
+    for (const Instruction &step : program.instructions)
+        count += step.op == Instruction::Op::doShellScript ? 1 : 0;
+    return count;
+}
+
 } // namespace script

@@ -237,3 +237,51 @@ TEST(PrivilegedCommand, HelperEndsWhenItsParentDies)
     for (const int sleeper : processesWithArgument(QStringLiteral("33.5")))
         kill(sleeper, SIGKILL);
 }
+
+TEST(Progress, ReportsEachCommandAsItBeginsAndThePromptWhileItIsOpen)
+{
+    TempFolder temp;
+    temp.makeFolder(QStringLiteral("source dir/inner"));
+    const QString install = QStringLiteral("try\n"
+                                           "do shell script \"true\"\n"
+                                           "do shell script \"cp -R -f \\\"%1/\\\" \\\"%2\\\"\" with administrator privileges\n"
+                                           "do shell script \"exit 3\" with administrator privileges\n"
+                                           "do shell script \"echo never\"\n"
+                                           "on error errMsg\nreturn errMsg\nend try")
+                                .arg(temp(QStringLiteral("source dir")), temp(QStringLiteral("copy")));
+    const QString copied = QStringLiteral("source dir");
+    const ScriptProgress first{1, 4, {}, false};
+    const ScriptProgress third{3, 4, {}, false};
+    const ScriptProgress copying{2, 4, copied, false};
+    const ScriptProgress prompting{2, 4, copied, true};
+    const struct
+    {
+        const char *name;
+        QString source;
+        scripthost::Options options;
+        QList<ScriptProgress> reports;
+        std::optional<QString> result;
+    } rows[] = {
+        {"a helper started directly asks nothing", install, direct(), {first, copying, third},
+         QStringLiteral("The command exited with a non-zero status.")},
+        {"the prompt is open until the helper answers", install, elevatedBy(QStringLiteral("sleep 0.2; exec \"$0\"")),
+         {first, prompting, copying, third}, QStringLiteral("The command exited with a non-zero status.")},
+        {"a dismissed prompt closes too", install, elevatedBy(QStringLiteral("exit 126")), {first, prompting, copying},
+         QStringLiteral("User canceled.")},
+        {"a compile error runs nothing", QStringLiteral("do shell script \"true"), direct(), {}, std::nullopt},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        QList<ScriptProgress> reports;
+        scripthost::Options options = row.options;
+        options.progress = [&reports](const ScriptProgress &progress) { reports.append(progress); };
+        const ScriptOutcome outcome = runGuarded(row.source, options);
+        EXPECT_EQ(outcome.result, row.result);
+        ASSERT_EQ(reports.size(), row.reports.size());
+        for (qsizetype i = 0; i < reports.size(); ++i) {
+            const ScriptProgress &seen = reports[i];
+            EXPECT_EQ(seen, row.reports[i]) << i << ": " << seen.command << " of " << seen.commandCount << " "
+                                            << seen.copiedFolder.toStdString() << " " << seen.waitingForAuthentication;
+        }
+    }
+}
