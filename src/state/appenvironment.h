@@ -2,6 +2,7 @@
 
 #include "catalogue/product.h"
 #include "install/scriptoutcome.h"
+#include "install/scriptprogress.h"
 
 #include <QString>
 #include <functional>
@@ -16,8 +17,9 @@ struct AppEnvironment
     std::function<std::optional<QString>()> resourceFolder;
     // The three folders an installation writes to.
     std::function<Product::InstallTargets()> installTargets;
-    // Runs a script to its end on the calling thread.
-    std::function<ScriptOutcome(const QString &script)> runScript;
+    // Runs a script to its end on the calling thread, telling `report` how
+    // far it has come.
+    std::function<ScriptOutcome(const QString &script, const ProgressReport &report)> runScript;
     // Asks the application to quit.
     std::function<void()> terminate;
 

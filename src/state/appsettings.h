@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QClipboard;
 
 // The whole state of one installer run. Every store of a published field
@@ -42,6 +44,11 @@ public:
     bool showLogDetailsWindow() const { return m_showLogDetailsWindow; }
     QClipboard *pasteboard() const { return m_pasteboard; }
     const QString &logDetailsStr() const { return m_logDetailsStr; }
+    // Present from the start of an installation until its outcome has been
+    // applied, holding the latest step the script host reported.
+    const std::optional<ScriptProgress> &installProgress() const { return m_installProgress; }
+    // A script (installation or access probe) is running and the caller waits.
+    bool scriptRunning() const { return m_scriptRunning; }
 
     void setCurrentPage(Page value) { publish(m_currentPage, value); }
     void setProducts(ProductMap value) { publish(m_products, std::move(value)); }
@@ -52,6 +59,7 @@ public:
     void setShowFinderAlert(bool value) { publish(m_showFinderAlert, value); }
     void setCompletedWithErrors(bool value) { publish(m_completedWithErrors, value); }
     void setShowLogDetailsWindow(bool value) { publish(m_showLogDetailsWindow, value); }
+    void setInstallProgress(std::optional<ScriptProgress> value) { publish(m_installProgress, std::move(value)); }
     // Not published: nobody is told.
     void setLogDetailsStr(const QString &value) { m_logDetailsStr = value; }
 
@@ -67,14 +75,20 @@ public:
     void refreshProducts();
     QStringList elementsToCopy() const;
 
-    // Installation. Each blocks the calling (main) thread until its script
-    // has finished; the outcome is applied on a later turn of the event loop.
+    // Installation. Each returns once its script has finished; meanwhile the
+    // calling (main) thread keeps painting and handling timers and window
+    // events, but takes no user input. The outcome is applied on a later turn
+    // of the event loop. A call made while another script runs (a timer
+    // firing during the wait) does nothing.
     void installSelectedProducts();
     void performScript(const QString &script);
     void checkAccess();
 
 signals:
     void objectWillChange();
+    // A script has finished and its caller is about to return; its outcome
+    // is still to be applied.
+    void scriptRunEnded();
 
 private:
     template<typename T, typename U>
@@ -85,8 +99,10 @@ private:
     }
 
     // Runs `script` on a worker thread while the caller waits, then queues
-    // `apply` with its outcome to this object's thread.
+    // `apply` with its outcome to this object's thread. Progress reaches
+    // installProgress only while an installation has set it.
     void runInBackground(const QString &script, void (AppSettings::*apply)(const ScriptOutcome &));
+    void showProgress(const ScriptProgress &progress);
     void applyInstallOutcome(const ScriptOutcome &outcome);
     void applyProbeOutcome(const ScriptOutcome &outcome);
 
@@ -102,4 +118,6 @@ private:
     bool m_showLogDetailsWindow = false;
     QClipboard *m_pasteboard = nullptr;
     QString m_logDetailsStr;
+    std::optional<ScriptProgress> m_installProgress;
+    bool m_scriptRunning = false;
 };

@@ -2,19 +2,19 @@
 
 #include "install/installscript.h"
 #include "platform/linesink.h"
+#include "state/responsivewait.h"
 
 #include <QMetaObject>
-#include <QPointer>
-
-#include <semaphore>
-#include <thread>
 
 void AppSettings::installSelectedProducts()
 {
+    if (m_scriptRunning)
+        return;
     const Product::InstallTargets targets =
         m_environment.installTargets ? m_environment.installTargets() : Product::InstallTargets{};
     const QString script = installscript::compose(targets, elementsToCopy());
     linesink::writeLine(QStringLiteral("SCRIPT -- ") + script);
+    setInstallProgress(ScriptProgress{});
     performScript(script);
 }
 
@@ -24,24 +24,35 @@ void AppSettings::checkAccess() { runInBackground(installscript::accessProbe(), 
 
 void AppSettings::runInBackground(const QString &script, void (AppSettings::*apply)(const ScriptOutcome &))
 {
-    // The worker releases the caller before it posts the outcome, so the
-    // caller has returned and the event loop is free when the outcome runs.
-    // If this object is gone by then, the queued call is dropped.
-    std::binary_semaphore finished(0);
+    // Timers keep firing during the wait; one of them must not start a second
+    // script inside the first.
+    if (m_scriptRunning)
+        return;
+    m_scriptRunning = true;
     const auto runScript = m_environment.runScript;
-    std::thread worker([&finished, runScript, script, apply, self = QPointer<AppSettings>(this)] {
-        const ScriptOutcome outcome = runScript ? runScript(script) : ScriptOutcome{};
-        finished.release();
-        if (self)
-            QMetaObject::invokeMethod(
-                self.data(), [self, apply, outcome] { (self->*apply)(outcome); }, Qt::QueuedConnection);
-    });
-    finished.acquire();
-    worker.join();
+    const ProgressReport report = [this](const ScriptProgress &progress) {
+        QMetaObject::invokeMethod(this, [this, progress] { showProgress(progress); }, Qt::QueuedConnection);
+    };
+    ScriptOutcome outcome;
+    responsivewait::run([&] { outcome = runScript ? runScript(script, report) : ScriptOutcome{}; });
+    m_scriptRunning = false;
+    emit scriptRunEnded();
+    // Posted only now, behind every progress report, so that it is applied
+    // once, after the caller has returned. If this object is gone by then,
+    // the queued call is dropped.
+    QMetaObject::invokeMethod(this, [this, apply, outcome] { (this->*apply)(outcome); }, Qt::QueuedConnection);
+}
+
+void AppSettings::showProgress(const ScriptProgress &progress)
+{
+    if (m_installProgress)
+        setInstallProgress(progress);
 }
 
 void AppSettings::applyInstallOutcome(const ScriptOutcome &outcome)
 {
+    if (m_installProgress)
+        setInstallProgress(std::nullopt);
     if (outcome.errorDescription) {
         linesink::writeLine(QStringLiteral("Error: ") + *outcome.errorDescription);
         setCompletedWithErrors(true);

@@ -19,7 +19,11 @@ AppEnvironment InstallWorld::environment() const
     return {
         [resources] { return std::optional<QString>(resources); },
         [folders] { return folders; },
-        [host](const QString &script) { return scripthost::runWith(script, host); },
+        [host](const QString &script, const ProgressReport &report) {
+            scripthost::Options reporting = host;
+            reporting.progress = report;
+            return scripthost::runWith(script, reporting);
+        },
         [] {},
     };
 }

@@ -24,7 +24,7 @@ struct FakeWorld
         return {
             [this] { return resourceFolder; },
             [this] { return targets; },
-            [this](const QString &script) {
+            [this](const QString &script, const ProgressReport &) {
                 scriptsRun.append(script);
                 return respond(script);
             },
@@ -40,7 +40,7 @@ inline AppEnvironment fakeEnvironment(std::optional<QString> resourceFolder = st
     return {
         [resourceFolder] { return resourceFolder; },
         [] { return Product::InstallTargets{}; },
-        [](const QString &) { return ScriptOutcome{}; },
+        [](const QString &, const ProgressReport &) { return ScriptOutcome{}; },
         [] {},
     };
 }

@@ -43,7 +43,11 @@ protected:
         return {
             [] { return std::optional<QString>(resources); },
             [this] { return targets; },
-            [this](const QString &script) { return scripthost::runWith(script, hostOptions()); },
+            [this](const QString &script, const ProgressReport &report) {
+                scripthost::Options options = hostOptions();
+                options.progress = report;
+                return scripthost::runWith(script, options);
+            },
             [this] { ++terminateCalls; },
         };
     }
