@@ -8,6 +8,7 @@
 #include "ui/alerts/licensealert.h"
 #include "ui/alerts/logdetailswindow.h"
 #include "ui/alerts/overlayframe.h"
+#include "ui/alerts/progressalert.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -73,6 +74,9 @@ void AlertView::refresh()
     if (wanted == Overlay::logDetails)
         if (auto *window = qobject_cast<LogDetailsWindow *>(m_frame ? m_frame->card() : nullptr))
             window->refresh();
+    if (wanted == Overlay::installProgress)
+        if (auto *progress = qobject_cast<ProgressAlert *>(m_frame ? m_frame->card() : nullptr))
+            progress->refresh();
 }
 
 void AlertView::replaceOverlay(Overlay overlay)
@@ -107,6 +111,9 @@ void AlertView::replaceOverlay(Overlay overlay)
     }
     case Overlay::logDetails:
         card = new LogDetailsWindow(m_settings);
+        break;
+    case Overlay::installProgress:
+        card = new ProgressAlert(m_settings);
         break;
     }
 

@@ -28,6 +28,8 @@ class QUrl;
 //   file manager access alert: "closeAppButton", "openSettingsButton"
 //   log details window:        "copyLogButton", "closeLogButton"
 //                              (log area "logArea", its text "logText")
+//   installation progress:     no buttons ("progressHeading", "progressBar",
+//                              "progressDetail")
 // The overlay itself is the child named "overlayFrame".
 class AlertView : public QWidget
 {

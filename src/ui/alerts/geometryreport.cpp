@@ -46,6 +46,8 @@ const char *overlayName(Overlay overlay)
         return "finderAccess";
     case Overlay::logDetails:
         return "logDetails";
+    case Overlay::installProgress:
+        return "installProgress";
     }
     return "?";
 }
@@ -55,6 +57,16 @@ QByteArray report(const AppSettings &settings)
     QByteArray text;
     text += QByteArray("page\t") + pageName(settings.currentPage()) + '\n';
     text += QByteArray("overlay\t") + overlayName(chooseOverlay(overlayFlags(settings))) + '\n';
+    if (const auto &progress = settings.installProgress()) {
+        QString folder = progress->copiedFolder;
+        folder.replace(u'\t', u' ').replace(u'\n', u' ');
+        text += QStringLiteral("progress\t%1\t%2\t%3\t%4\n")
+                    .arg(progress->command)
+                    .arg(progress->commandCount)
+                    .arg(progress->waitingForAuthentication ? 1 : 0)
+                    .arg(folder)
+                    .toUtf8();
+    }
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (!window->isVisible())
             continue;

@@ -10,6 +10,8 @@ class QObject;
 // rectangle of every visible button, one tab-separated line each:
 //   page      <page name>
 //   overlay   <overlay name or "none">
+//   progress  <command> <of commands> <1 waiting for authentication / 0> <folder copied>
+//             (only while an installation runs)
 //   window    <Qt platform name>  <width> <height>  <frame margins: left top right bottom>
 //   button    <label without '&'>  <objectName or "-">  <1 enabled / 0>  <x> <y> <width> <height>
 // Nothing happens when the variable is unset or empty.

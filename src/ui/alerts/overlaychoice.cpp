@@ -4,6 +4,8 @@
 
 Overlay chooseOverlay(const OverlayFlags &flags)
 {
+    if (flags.installing)
+        return Overlay::installProgress;
     if (flags.showLicenseAlert && !flags.agreeWithTerms)
         return Overlay::licenseAlert;
     if (flags.showPermanentlyAlert && flags.currentPage == Page::install)
@@ -18,5 +20,6 @@ Overlay chooseOverlay(const OverlayFlags &flags)
 OverlayFlags overlayFlags(const AppSettings &settings)
 {
     return {settings.currentPage(),          settings.agreeWithTerms(),  settings.showLicenseAlert(),
-            settings.showPermanentlyAlert(), settings.showFinderAlert(), settings.showLogDetailsWindow()};
+            settings.showPermanentlyAlert(), settings.showFinderAlert(), settings.showLogDetailsWindow(),
+            settings.installProgress().has_value()};
 }

@@ -5,7 +5,7 @@
 class AppSettings;
 
 // The overlays the alert layer can show; at most one at a time.
-enum class Overlay { none, licenseAlert, installConfirmation, finderAccess, logDetails };
+enum class Overlay { none, licenseAlert, installConfirmation, finderAccess, logDetails, installProgress };
 
 // The part of the installer state that decides which overlay is shown.
 struct OverlayFlags
@@ -16,9 +16,12 @@ struct OverlayFlags
     bool showPermanentlyAlert = false;
     bool showFinderAlert = false;
     bool showLogDetailsWindow = false;
+    // An installation runs and its outcome is not applied yet.
+    bool installing = false;
 };
 
 // The first rule that holds decides:
+// 0. the installation's progress while it runs, on any page;
 // 1. the license alert while it is raised and the license is not agreed to,
 //    on any page;
 // 2. the install confirmation, raised, on the install page;

@@ -119,3 +119,13 @@ TEST(OverlayChoice, OnlyTheLicenseAlertIgnoresThePage)
         }
     }
 }
+
+// While an installation runs its progress hides every other overlay, on
+// every page.
+TEST(OverlayChoice, AnInstallationInProgressHidesEveryOtherOverlay)
+{
+    for (OverlayFlags f : allStates()) {
+        f.installing = true;
+        EXPECT_EQ(chooseOverlay(f), Overlay::installProgress) << describe(f);
+    }
+}

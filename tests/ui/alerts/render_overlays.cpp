@@ -46,6 +46,21 @@ const Scene scenes[] = {
              "mkdir: cannot create directory '/opt/Veltrano': Read-only file system"));
          s.setShowLogDetailsWindow(true);
      }},
+    {"progress-prompt", [](AppSettings &s) {
+         s.setCurrentPage(Page::install);
+         s.setInstallProgress(ScriptProgress{1, 28, {}, true});
+     }},
+    {"progress-copying", [](AppSettings &s) {
+         s.setCurrentPage(Page::install);
+         s.setInstallProgress(ScriptProgress{13, 28, QStringLiteral("Veltrano Softhaze 4"), false});
+     }},
+    {"progress-long-name", [](AppSettings &s) {
+         s.setCurrentPage(Page::install);
+         s.setInstallProgress(ScriptProgress{3, 28,
+                                             QStringLiteral("Softhaze 4 Plug-in for Photoshop, Lightroom Classic and "
+                                                            "every other host application that knows plug-ins"),
+                                             false});
+     }},
     {"log-empty", [](AppSettings &s) {
          s.setCurrentPage(Page::summary);
          s.setShowLogDetailsWindow(true);
