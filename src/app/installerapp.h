@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/appdelegate.h"
+#include "app/closeguard.h"
 #include "state/appsettings.h"
 #include "ui/contentview.h"
 
@@ -23,4 +24,5 @@ private:
     AppSettings m_settings;
     AppDelegate m_delegate;
     ContentView m_window;
+    CloseGuard m_closeGuard{m_settings, m_window};
 };
