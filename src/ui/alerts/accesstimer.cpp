@@ -19,7 +19,8 @@ void AccessTimer::tick()
         m_timer.stop();
         return;
     }
-    // Blocks until the probe has run; its outcome arrives on a later turn,
-    // so ticks never overlap.
+    // Returns once the probe has run; its outcome arrives on a later turn.
+    // Ticks keep coming while a script runs, but one that comes then starts
+    // nothing, so probes never overlap.
     m_settings.checkAccess();
 }

@@ -1,0 +1,155 @@
+#!/usr/bin/env bash
+# Installs a bundle big enough for the copy to take a few seconds, through the
+# real program on a virtual X server, and watches the window while it works:
+# the progress overlay is up and names the folder being copied, the window
+# keeps rewriting its geometry report (its timers run), and clicks and keys
+# made during the run change nothing, neither then nor once the run is over.
+#
+#   progress_e2e.sh <path to the VeltranoInstaller executable inside its bundle>
+#
+# E2E_BIG_MB sets the size of the big product (default 300). When
+# E2E_SCREENSHOTS names a folder and ImageMagick's `import` is installed,
+# screenshots of the progress overlay are saved there.
+# Exits 0 on success, 77 when it cannot run here, anything else on failure.
+set -euo pipefail
+[ -n "${E2E_TRACE:-}" ] && { PS4='+ $(date +%S.%N | cut -c1-6) '; set -x; }
+
+exe=$(realpath "${1:?usage: progress_e2e.sh <VeltranoInstaller executable>}")
+here=$(dirname "$(realpath "$0")")
+
+if [ -z "${VELTRANO_E2E_UNDER_X:-}" ]; then
+    for tool in xvfb-run xdotool; do
+        command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+    done
+    if [ "$(id -u)" != 0 ]; then
+        echo "SKIP: the installation runs without a password prompt only as root"
+        exit 77
+    fi
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+    # A copy of the bundle with one more product: a plug-in folder of a few
+    # hundred megabytes.
+    bundle=$(realpath "$(dirname "$exe")/../..")
+    cp -R "$bundle" "$work/Installer.app"
+    big="$work/Installer.app/Contents/Resources/Products/Bigshot 9/Bigshot 9 Plug-in"
+    mkdir -p "$big"
+    for part in 1 2 3 4; do
+        head -c "$(( ${E2E_BIG_MB:-300} * 1024 * 1024 / 4 ))" /dev/zero >"$big/part$part.bin"
+    done
+    export VELTRANO_E2E_UNDER_X=1 VELTRANO_E2E_WORK="$work"
+    status=0
+    xvfb-run -a -f "$work/Xauthority" -s "-screen 0 1280x1024x24" "$here/progress_e2e.sh" \
+        "$work/Installer.app/Contents/MacOS/$(basename "$exe")" || status=$?
+    exit "$status"
+fi
+
+work=$VELTRANO_E2E_WORK
+root=$work/root
+data=$work/data
+geometry=$work/geometry.txt
+mkdir -p "$root" "$data"
+
+fail() {
+    echo "FAIL: $*" >&2
+    [ -f "$geometry" ] && { echo "--- last geometry report" >&2; cat "$geometry" >&2; }
+    [ -f "$work/stdout.txt" ] && { echo "--- program output" >&2; cut -c1-300 "$work/stdout.txt" >&2; }
+    exit 1
+}
+
+env -u QT_QPA_PLATFORM \
+    VELTRANO_INSTALL_ROOT="$root" XDG_DATA_HOME="$data" VELTRANO_DEBUG_GEOMETRY="$geometry" \
+    "$exe" >"$work/stdout.txt" 2>&1 &
+pid=$!
+trap 'kill "$pid" 2>/dev/null || true' EXIT
+
+# wait_for <description> <grep pattern> [tenths of a second]: until the report
+# has a matching line.
+wait_for() {
+    local what=$1 pattern=$2 tenths=${3:-150}
+    for _ in $(seq 1 "$tenths"); do
+        kill -0 "$pid" 2>/dev/null || fail "the program ended while waiting for $what"
+        if [ -f "$geometry" ] && grep -qP "$pattern" "$geometry"; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "timed out waiting for $what"
+}
+
+# centre <objectName>: "x y" of the middle of that enabled, visible button.
+centre() {
+    local name=$1 line x y w h
+    wait_for "an enabled $name" "^button\t[^\t]*\t$name\t1\t"
+    line=$(grep -P "^button\t[^\t]*\t$name\t1\t" "$geometry" | head -n 1)
+    read -r x y w h <<<"$(cut -f5 <<<"$line")"
+    echo "$((x + w / 2)) $((y + h / 2))"
+}
+
+click() {
+    local at
+    at=$(centre "$1")
+    # shellcheck disable=SC2086 # two numbers
+    xdotool mousemove $at sleep 0.1 click 1
+}
+
+wait_for "the welcome page" "^page\tintro$"
+click nextButton
+wait_for "the license page" "^page\tlicense$"
+click nextButton
+wait_for "the license alert" "^overlay\tlicenseAlert$"
+click agreeButton
+wait_for "the products page" "^page\tproducts$"
+wait_for "no overlay" "^overlay\tnone$"
+click nextButton
+wait_for "the install page" "^page\tinstall$"
+# Next here, Close on the summary: the same place.
+next_at=$(centre nextButton)
+click nextButton
+wait_for "the install confirmation" "^overlay\tinstallConfirmation$"
+click installButton
+
+wait_for "the progress overlay" "^overlay\tinstallProgress$"
+# While the overlay is up: the report is rewritten again and again (its
+# modification time, to the nanosecond), and once the big folder is being
+# copied a user clicks where Close will be and presses keys.
+rewrites=()
+seen_big=
+while grep -qP "^overlay\tinstallProgress$" "$geometry"; do
+    rewrites+=("$(stat -c %y "$geometry")")
+    if [ -z "$seen_big" ] && grep -qP "^progress\t[0-9]+\t[0-9]+\t0\tBigshot 9 Plug-in$" "$geometry"; then
+        seen_big=1
+        if [ -n "${E2E_SCREENSHOTS:-}" ] && command -v import >/dev/null; then
+            mkdir -p "$E2E_SCREENSHOTS"
+            import -window root "$E2E_SCREENSHOTS/progress-copying.png"
+        fi
+        # shellcheck disable=SC2086 # two numbers
+        xdotool mousemove $next_at click 1 key Return space Escape
+    fi
+    sleep 0.1
+done
+[ -n "$seen_big" ] || fail "the progress overlay never named the big folder"
+distinct=$(printf '%s\n' "${rewrites[@]}" | sort -u | wc -l)
+[ "$distinct" -ge 3 ] || fail "the geometry report was rewritten only $distinct times during the run"
+
+wait_for "the summary page" "^page\tsummary$" 300
+wait_for "no overlay after the run" "^overlay\tnone$"
+grep -q "^ERROR VALUE Ok$" "$work/stdout.txt" || fail "the install script did not answer Ok"
+copied=$(du -sb "$root/opt/Veltrano/Bigshot 9 Plug-in" | cut -f1)
+[ "$copied" -ge $(( ${E2E_BIG_MB:-300} * 1024 * 1024 )) ] || fail "only $copied bytes of the big product were copied"
+
+# The click on Next made during the run must not act as Close now.
+sleep 1
+kill -0 "$pid" 2>/dev/null || fail "a click made during the run closed the program afterwards"
+grep -qP "^page\tsummary$" "$geometry" || fail "the page changed after the run"
+
+click nextButton
+for _ in $(seq 1 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "the program is still running after Close"
+status=0
+wait "$pid" || status=$?
+[ "$status" = 0 ] || fail "the program exited with status $status"
+trap - EXIT
+echo "PASS: the window stayed alive through the copy ($distinct geometry reports) and took no input"
