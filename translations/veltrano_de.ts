@@ -96,6 +96,25 @@
     </message>
 </context>
 <context>
+    <name>ProgressAlert</name>
+    <message>
+        <source>Waiting for authentication…</source>
+        <translation>Warten auf Authentifizierung…</translation>
+    </message>
+    <message>
+        <source>Installing…</source>
+        <translation>Installation läuft…</translation>
+    </message>
+    <message>
+        <source>Copying “%1”</source>
+        <translation>„%1“ wird kopiert</translation>
+    </message>
+    <message>
+        <source>Installation progress</source>
+        <translation>Installationsfortschritt</translation>
+    </message>
+</context>
+<context>
     <name>SummaryView</name>
     <message>
         <source>Details</source>

@@ -96,6 +96,25 @@
     </message>
 </context>
 <context>
+    <name>ProgressAlert</name>
+    <message>
+        <source>Waiting for authentication…</source>
+        <translation>Esperando la autenticación…</translation>
+    </message>
+    <message>
+        <source>Installing…</source>
+        <translation>Instalando…</translation>
+    </message>
+    <message>
+        <source>Copying “%1”</source>
+        <translation>Copiando «%1»</translation>
+    </message>
+    <message>
+        <source>Installation progress</source>
+        <translation>Progreso de la instalación</translation>
+    </message>
+</context>
+<context>
     <name>SummaryView</name>
     <message>
         <source>Details</source>

@@ -96,6 +96,25 @@
     </message>
 </context>
 <context>
+    <name>ProgressAlert</name>
+    <message>
+        <source>Waiting for authentication…</source>
+        <translation>En attente d’authentification…</translation>
+    </message>
+    <message>
+        <source>Installing…</source>
+        <translation>Installation en cours…</translation>
+    </message>
+    <message>
+        <source>Copying “%1”</source>
+        <translation>Copie de «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Installation progress</source>
+        <translation>Progression de l’installation</translation>
+    </message>
+</context>
+<context>
     <name>SummaryView</name>
     <message>
         <source>Details</source>

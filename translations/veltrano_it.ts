@@ -96,6 +96,25 @@
     </message>
 </context>
 <context>
+    <name>ProgressAlert</name>
+    <message>
+        <source>Waiting for authentication…</source>
+        <translation>In attesa dell’autenticazione…</translation>
+    </message>
+    <message>
+        <source>Installing…</source>
+        <translation>Installazione in corso…</translation>
+    </message>
+    <message>
+        <source>Copying “%1”</source>
+        <translation>Copia di «%1»</translation>
+    </message>
+    <message>
+        <source>Installation progress</source>
+        <translation>Avanzamento dell’installazione</translation>
+    </message>
+</context>
+<context>
     <name>SummaryView</name>
     <message>
         <source>Details</source>

@@ -96,6 +96,25 @@
     </message>
 </context>
 <context>
+    <name>ProgressAlert</name>
+    <message>
+        <source>Waiting for authentication…</source>
+        <translation>認証を待っています…</translation>
+    </message>
+    <message>
+        <source>Installing…</source>
+        <translation>インストールしています…</translation>
+    </message>
+    <message>
+        <source>Copying “%1”</source>
+        <translation>「%1」をコピーしています</translation>
+    </message>
+    <message>
+        <source>Installation progress</source>
+        <translation>インストールの進行状況</translation>
+    </message>
+</context>
+<context>
     <name>SummaryView</name>
     <message>
         <source>Details</source>

@@ -96,6 +96,25 @@
     </message>
 </context>
 <context>
+    <name>ProgressAlert</name>
+    <message>
+        <source>Waiting for authentication…</source>
+        <translation>인증을 기다리는 중…</translation>
+    </message>
+    <message>
+        <source>Installing…</source>
+        <translation>설치하는 중…</translation>
+    </message>
+    <message>
+        <source>Copying “%1”</source>
+        <translation>‘%1’ 복사 중</translation>
+    </message>
+    <message>
+        <source>Installation progress</source>
+        <translation>설치 진행률</translation>
+    </message>
+</context>
+<context>
     <name>SummaryView</name>
     <message>
         <source>Details</source>

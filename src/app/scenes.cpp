@@ -66,6 +66,16 @@ const std::vector<Scene> &scenes()
              onPage(s, Page::install);
              s.setShowFinderAlert(true);
          }},
+        {"install-progress-prompt",
+         [](AppSettings &s) {
+             onPage(s, Page::install);
+             s.setInstallProgress(ScriptProgress{1, 28, {}, true});
+         }},
+        {"install-progress-copying",
+         [](AppSettings &s) {
+             onPage(s, Page::install);
+             s.setInstallProgress(ScriptProgress{13, 28, QStringLiteral("Veltrano Softhaze 4"), false});
+         }},
         {"summary-success", [](AppSettings &s) { onPage(s, Page::summary); }},
         {"summary-failure",
          [](AppSettings &s) {
