@@ -62,35 +62,8 @@ env -u QT_QPA_PLATFORM \
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 
-# wait_for <description> <grep pattern> [tenths of a second]: until the report
-# has a matching line.
-wait_for() {
-    local what=$1 pattern=$2 tenths=${3:-150}
-    for _ in $(seq 1 "$tenths"); do
-        kill -0 "$pid" 2>/dev/null || fail "the program ended while waiting for $what"
-        if [ -f "$geometry" ] && grep -qP "$pattern" "$geometry"; then
-            return 0
-        fi
-        sleep 0.1
-    done
-    fail "timed out waiting for $what"
-}
-
-# centre <objectName>: "x y" of the middle of that enabled, visible button.
-centre() {
-    local name=$1 line x y w h
-    wait_for "an enabled $name" "^button\t[^\t]*\t$name\t1\t"
-    line=$(grep -P "^button\t[^\t]*\t$name\t1\t" "$geometry" | head -n 1)
-    read -r x y w h <<<"$(cut -f5 <<<"$line")"
-    echo "$((x + w / 2)) $((y + h / 2))"
-}
-
-click() {
-    local at
-    at=$(centre "$1")
-    # shellcheck disable=SC2086 # two numbers
-    xdotool mousemove $at sleep 0.1 click 1
-}
+wizard_pid=$pid
+source "$here/wizard.sh"
 
 wait_for "the welcome page" "^page\tintro$"
 click nextButton
@@ -101,12 +74,11 @@ click agreeButton
 wait_for "the products page" "^page\tproducts$"
 wait_for "no overlay" "^overlay\tnone$"
 click nextButton
+# Next on the install page, where Close will be on the summary.
 wait_for "the install page" "^page\tinstall$"
-# Next here, Close on the summary: the same place.
-next_at=$(centre nextButton)
-click nextButton
-wait_for "the install confirmation" "^overlay\tinstallConfirmation$"
-click installButton
+read -r x y w h <<<"$(grep -P "^button\t[^\t]*\tnextButton\t1\t" "$geometry" | head -n 1 | cut -f5)"
+next_at="$((x + w / 2)) $((y + h / 2))"
+confirm_install
 
 wait_for "the progress overlay" "^overlay\tinstallProgress$"
 # While the overlay is up: the report is rewritten again and again (its
@@ -131,7 +103,7 @@ done
 distinct=$(printf '%s\n' "${rewrites[@]}" | sort -u | wc -l)
 [ "$distinct" -ge 3 ] || fail "the geometry report was rewritten only $distinct times during the run"
 
-wait_for "the summary page" "^page\tsummary$" 300
+wait_for "the summary page" "^page\tsummary$"
 wait_for "no overlay after the run" "^overlay\tnone$"
 grep -q "^ERROR VALUE Ok$" "$work/stdout.txt" || fail "the install script did not answer Ok"
 copied=$(du -sb "$root/opt/Veltrano/Bigshot 9 Plug-in" | cut -f1)
