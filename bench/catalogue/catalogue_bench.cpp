@@ -51,7 +51,7 @@ void BM_PlanElements(benchmark::State &state)
     const GeneratedBundle bundle(products, 10);
     const ProductMap map = discoverProducts(bundle.path());
     for (auto _ : state) {
-        const QStringList plan = planElements(map);
+        const InstallPlan plan = planInstall(map);
         benchmark::DoNotOptimize(plan);
     }
     state.SetItemsProcessed(state.iterations() * products * 10);

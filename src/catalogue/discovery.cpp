@@ -1,11 +1,17 @@
 #include "catalogue/discovery.h"
 
+#include "catalogue/filename.h"
 #include "catalogue/folderlisting.h"
 #include "platform/linesink.h"
 
 namespace {
 
 void reportFailure(const QString &description) { linesink::writeLine(QStringLiteral("Fail__ ") + description); }
+
+QString notUtf8(const QString &path)
+{
+    return QStringLiteral("cannot install %1: its name is not valid UTF-8").arg(filename::readable(path));
+}
 
 } // namespace
 
@@ -21,23 +27,43 @@ ProductMap discoverProducts(const std::optional<QString> &resourceFolder)
         reportFailure(*listing.error);
         return products;
     }
+    // A product whose name is not valid UTF-8 is still offered: installing
+    // it fails with a message that names it, rather than leaving it out
+    // without a word.
     for (const QString &folder : listing.folders)
         products.emplace_hint(products.end(), folder, true);
     return products;
 }
 
-QStringList planElements(const ProductMap &products)
+InstallPlan planInstall(const ProductMap &products)
 {
-    QStringList elements;
+    InstallPlan plan;
+    const auto fail = [&plan](const QString &description) {
+        reportFailure(description);
+        plan.failures.append(description);
+    };
     for (const auto &[key, selected] : products) {
         if (!selected)
             continue;
-        const FolderListing listing = listSubfolders(key);
-        if (listing.error) {
-            reportFailure(*listing.error);
+        // The script is text: a path that is not valid UTF-8 cannot be
+        // written into it, and would name a different file if it were.
+        if (filename::hasRawBytes(key)) {
+            fail(notUtf8(key));
             continue;
         }
-        elements.append(listing.folders);
+        const FolderListing listing = listSubfolders(key);
+        if (listing.error) {
+            fail(*listing.error);
+            continue;
+        }
+        for (const QString &entry : listing.unreadableEntries)
+            fail(entry);
+        for (const QString &folder : listing.folders) {
+            if (filename::hasRawBytes(folder))
+                fail(notUtf8(folder));
+            else
+                plan.elements.append(folder);
+        }
     }
-    return elements;
+    return plan;
 }

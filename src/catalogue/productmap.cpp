@@ -1,5 +1,7 @@
 #include "catalogue/productmap.h"
 
+#include "catalogue/filename.h"
+
 #include <algorithm>
 
 namespace {
@@ -22,7 +24,7 @@ QString productName(const ProductKey &key)
     while (path.size() > 1 && path.endsWith(u'/'))
         path.chop(1);
     const qsizetype slash = path.lastIndexOf(u'/');
-    return path.mid(slash + 1).toString();
+    return filename::readable(path.mid(slash + 1));
 }
 
 QStringList sortedProductKeys(const ProductMap &products)

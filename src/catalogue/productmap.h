@@ -9,7 +9,8 @@
 using ProductKey = QString;
 using ProductMap = std::map<ProductKey, bool>;
 
-// The name shown for a product: the last component of its key, verbatim.
+// The name shown for a product: the last component of its key, verbatim,
+// except that bytes which are not valid UTF-8 show as \xHH.
 QString productName(const ProductKey &key);
 
 // The names of the products, in the order every page lists them: by Unicode

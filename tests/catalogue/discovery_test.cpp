@@ -1,5 +1,6 @@
 #include "catalogue/discovery.h"
 
+#include "catalogue/filename.h"
 #include "platform/linesink.h"
 #include "support/tempfolder.h"
 
@@ -55,6 +56,9 @@ TEST(Discovery, FailuresWriteOneLineAndGiveNoProducts)
     TempFolder missing;
     TempFolder fileInstead;
     fileInstead.writeFile(QStringLiteral("Products"), "not a folder");
+    TempFolder linked;
+    const QString outside = linked.makeFolder(QStringLiteral("Outside/Looks like a product"));
+    ASSERT_TRUE(QFile::link(linked(QStringLiteral("Outside")), linked(QStringLiteral("Products"))));
 
     const struct
     {
@@ -67,6 +71,8 @@ TEST(Discovery, FailuresWriteOneLineAndGiveNoProducts)
          QStringLiteral("Fail__ cannot list %1/Products: No such file or directory").arg(missing.path())},
         {"a file in its place", fileInstead.path(),
          QStringLiteral("Fail__ cannot list %1/Products: Not a directory").arg(fileInstead.path())},
+        {"a link in its place", linked.path(),
+         QStringLiteral("Fail__ cannot list %1/Products: it is a link, and links are not followed").arg(linked.path())},
         {"no resource folder", std::nullopt,
          QStringLiteral("Fail__ cannot list Products: the application's resource folder was not found")},
     };
@@ -97,6 +103,58 @@ TEST(Discovery, UnreadableFolderWritesTheSystemsReason)
               QStringLiteral("1 Fail__ cannot list %1: Permission denied").arg(bundle("Products")).toStdString());
 }
 
+// A folder that may be read but not searched lists its names while the type
+// of each entry stays unknown: those entries are left out, the listing
+// itself has not failed.
+TEST(Discovery, AnEntryWhoseTypeCannotBeReadIsSkippedAlone)
+{
+    TempFolder bundle;
+    bundle.makeFolder(QStringLiteral("listed/Products/A"));
+    bundle.makeFolder(QStringLiteral("planned/Products/B/X"));
+    ASSERT_EQ(chmod(QFile::encodeName(bundle.path()).constData(), 0755), 0);
+    for (const char *folder : {"listed/Products", "planned/Products/B"})
+        ASSERT_EQ(chmod(QFile::encodeName(bundle(QString::fromLatin1(folder))).constData(), 0744), 0);
+    const auto check = [&] {
+        linesink::Capture output;
+        const ProductMap products = discoverProducts(bundle("listed"));
+        const InstallPlan plan = planInstall({{bundle("planned/Products/B"), true}});
+        return QStringList{QString::number(products.size()), plan.elements.join(u','), plan.failures.join(u','),
+                           output.lines().join(u',')}
+            .join(u'|');
+    };
+    const QString result = runningAsRoot() ? runAsNobody(check).value_or(QStringLiteral("(no child)")) : check();
+    const QString failure = QStringLiteral("cannot read %1: Permission denied").arg(bundle("planned/Products/B/X"));
+    EXPECT_EQ(result.toStdString(),
+              QStringList({QStringLiteral("0"), QString(), failure, QStringLiteral("Fail__ ") + failure}).join(u'|').toStdString());
+}
+
+// Names are bytes: one that is not valid UTF-8 is offered under its exact
+// bytes and refused by the plan with those bytes shown, while everything
+// else is still planned.
+TEST(InstallPlan, NamesThatAreNotUtf8AreReportedWithTheirBytes)
+{
+    TempFolder bundle;
+    const QByteArray products = QFile::encodeName(bundle("Products"));
+    for (const char *folder : {"", "/Caf\xe9", "/Caf\xe9/X", "/Good", "/Good/Bad\xff\xfe", "/Good/Fine"})
+        ASSERT_EQ(mkdir(QByteArray(products + folder).constData(), 0755), 0) << folder;
+
+    const ProductMap discovered = discoverProducts(bundle.path());
+    ASSERT_EQ(discovered.size(), 2u);
+    const QString latin1Key = discovered.begin()->first;
+    EXPECT_EQ(filename::encode(latin1Key), products + "/Caf\xe9");
+    EXPECT_EQ(productName(latin1Key), QStringLiteral("Caf\\xE9"));
+
+    linesink::Capture output;
+    const InstallPlan plan = planInstall(discovered);
+    EXPECT_EQ(plan.elements, QStringList{bundle("Products/Good/Fine")});
+    const QStringList failures{
+        QStringLiteral("cannot install %1/Caf\\xE9: its name is not valid UTF-8").arg(bundle("Products")),
+        QStringLiteral("cannot install %1/Good/Bad\\xFF\\xFE: its name is not valid UTF-8").arg(bundle("Products")),
+    };
+    EXPECT_EQ(plan.failures, failures);
+    EXPECT_EQ(output.lines().size(), 2);
+}
+
 TEST(InstallPlan, AnUnreadableProductCostsOnlyItsOwnFolders)
 {
     TempFolder bundle;
@@ -108,14 +166,14 @@ TEST(InstallPlan, AnUnreadableProductCostsOnlyItsOwnFolders)
     const ProductMap products{{bundle("Products/Locked"), true}, {bundle("Products/Open"), true}};
     const auto check = [&] {
         linesink::Capture output;
-        const QStringList plan = planElements(products);
-        return (plan + output.lines()).join(u'|');
+        const InstallPlan plan = planInstall(products);
+        return (plan.elements + plan.failures + output.lines()).join(u'|');
     };
     const QString result = runningAsRoot() ? runAsNobody(check).value_or(QStringLiteral("(no child)")) : check();
     chmod(locked.constData(), 0755);
-    EXPECT_EQ(result.toStdString(), (bundle("Products/Open/Y") + QStringLiteral("|Fail__ cannot list %1: Permission denied")
-                                                                      .arg(bundle("Products/Locked")))
-                                        .toStdString());
+    const QString failure = QStringLiteral("cannot list %1: Permission denied").arg(bundle("Products/Locked"));
+    EXPECT_EQ(result.toStdString(),
+              QStringList({bundle("Products/Open/Y"), failure, QStringLiteral("Fail__ ") + failure}).join(u'|').toStdString());
 }
 
 TEST(InstallPlan, ListsTheFoldersOfSelectedProductsAsPlainPaths)
@@ -130,8 +188,9 @@ TEST(InstallPlan, ListsTheFoldersOfSelectedProductsAsPlainPaths)
                               {bundle(QStringLiteral("Products/My 100% \"Plug-in\" 2")), true}};
 
     linesink::Capture output;
-    const QStringList plan = planElements(products);
-    EXPECT_EQ(plan, (QStringList{bundle(QStringLiteral("Products/My 100% \"Plug-in\" 2/Caf\u00e9 \u00fcber")),
+    const InstallPlan plan = planInstall(products);
+    EXPECT_TRUE(plan.failures.isEmpty());
+    EXPECT_EQ(plan.elements, (QStringList{bundle(QStringLiteral("Products/My 100% \"Plug-in\" 2/Caf\u00e9 \u00fcber")),
                                  bundle("Products/P/X"), bundle("Products/P/Y")}));
     EXPECT_TRUE(output.lines().isEmpty());
 }
@@ -145,9 +204,11 @@ TEST(InstallPlan, ADeletedProductCostsOnlyItsOwnFolders)
     ASSERT_TRUE(QDir(bundle("Products/Gone")).removeRecursively());
 
     linesink::Capture output;
-    EXPECT_EQ(planElements(products), QStringList{bundle("Products/Kept/Y")});
-    EXPECT_EQ(output.lines(),
-              QStringList{QStringLiteral("Fail__ cannot list %1: No such file or directory").arg(bundle("Products/Gone"))});
+    const InstallPlan plan = planInstall(products);
+    const QString failure = QStringLiteral("cannot list %1: No such file or directory").arg(bundle("Products/Gone"));
+    EXPECT_EQ(plan.elements, QStringList{bundle("Products/Kept/Y")});
+    EXPECT_EQ(plan.failures, QStringList{failure});
+    EXPECT_EQ(output.lines(), QStringList{QStringLiteral("Fail__ ") + failure});
 }
 
 TEST(InstallPlan, NothingSelectedReadsNothing)
@@ -155,7 +216,7 @@ TEST(InstallPlan, NothingSelectedReadsNothing)
     // Keys that do not exist would each write a "Fail__ " line if they were listed.
     const ProductMap products{{QStringLiteral("/nonexistent/A"), false}, {QStringLiteral("/nonexistent/B"), false}};
     linesink::Capture output;
-    EXPECT_TRUE(planElements(products).isEmpty());
-    EXPECT_TRUE(planElements({}).isEmpty());
+    EXPECT_TRUE(planInstall(products).elements.isEmpty());
+    EXPECT_TRUE(planInstall({}).elements.isEmpty());
     EXPECT_TRUE(output.lines().isEmpty());
 }

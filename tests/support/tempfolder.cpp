@@ -4,12 +4,23 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <filesystem>
+#include <system_error>
+
 #include <grp.h>
 #include <pwd.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 TempFolder::TempFolder() = default;
+
+TempFolder::~TempFolder()
+{
+    // QTemporaryDir cannot remove entries whose names are not valid UTF-8;
+    // removed by their bytes first, nothing is left behind.
+    std::error_code ignored;
+    std::filesystem::remove_all(QFile::encodeName(path()).toStdString(), ignored);
+}
 
 QString TempFolder::operator()(const QString &relative) const { return m_dir.filePath(relative); }
 

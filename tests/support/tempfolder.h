@@ -10,6 +10,9 @@ class TempFolder
 {
 public:
     TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder &) = delete;
+    TempFolder &operator=(const TempFolder &) = delete;
 
     QString path() const { return m_dir.path(); }
     // Absolute path of `relative` inside the folder.
