@@ -80,4 +80,6 @@ void AppSettings::refreshProducts()
     setProducts(productsToInstall());
 }
 
-QStringList AppSettings::elementsToCopy() const { return planElements(m_products); }
+QStringList AppSettings::elementsToCopy() const { return installPlan().elements; }
+
+InstallPlan AppSettings::installPlan() const { return planInstall(m_products); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/discovery.h"
 #include "catalogue/productmap.h"
 #include "state/appenvironment.h"
 #include "state/finderaccess.h"
@@ -74,6 +75,8 @@ public:
     ProductMap productsToInstall() const;
     void refreshProducts();
     QStringList elementsToCopy() const;
+    // The elements together with what of the selection cannot be installed.
+    InstallPlan installPlan() const;
 
     // Installation. Each returns once its script has finished; meanwhile the
     // calling (main) thread keeps painting and handling timers and window
@@ -120,4 +123,6 @@ private:
     QString m_logDetailsStr;
     std::optional<ScriptProgress> m_installProgress;
     bool m_scriptRunning = false;
+    // What the plan of the running installation could not include.
+    QStringList m_planFailures;
 };

@@ -2,6 +2,7 @@
 
 #include "install/installscript.h"
 #include "platform/linesink.h"
+#include "state/installlog.h"
 #include "state/responsivewait.h"
 
 #include <QMetaObject>
@@ -12,7 +13,11 @@ void AppSettings::installSelectedProducts()
         return;
     const Product::InstallTargets targets =
         m_environment.installTargets ? m_environment.installTargets() : Product::InstallTargets{};
-    const QString script = installscript::compose(targets, elementsToCopy());
+    // Products that cannot be installed leave the others to install; the
+    // outcome of the run reports them.
+    const InstallPlan plan = installPlan();
+    m_planFailures = plan.failures;
+    const QString script = installscript::compose(targets, plan.elements);
     linesink::writeLine(QStringLiteral("SCRIPT -- ") + script);
     setInstallProgress(ScriptProgress{});
     performScript(script);
@@ -62,9 +67,9 @@ void AppSettings::applyInstallOutcome(const ScriptOutcome &outcome)
     const QString &text = *outcome.result;
     if (text == u"User canceled.")
         return;
-    if (text != u"Ok") {
+    if (const QString log = installLog(m_planFailures, text); !log.isEmpty()) {
         setCompletedWithErrors(true);
-        setLogDetailsStr(text);
+        setLogDetailsStr(log);
     }
     setCurrentPage(Page::summary);
     linesink::writeLine(QStringLiteral("ERROR VALUE ") + text);
