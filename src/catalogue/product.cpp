@@ -1,5 +1,7 @@
 #include "catalogue/product.h"
 
+#include <QDir>
+
 #include <pwd.h>
 #include <unistd.h>
 
@@ -26,28 +28,27 @@ QString withoutTrailingSlash(QString path)
     return path;
 }
 
-const BaseFolders &systemBaseFolders()
+const Locations &systemLocations()
 {
-    static const BaseFolders folders = baseFoldersFrom(systemEnvironment);
-    return folders;
-}
-
-const InstallTargets &systemTargets()
-{
-    static const InstallTargets folders = targetsFrom(systemBaseFolders());
-    return folders;
+    static const Locations locations(systemEnvironment, QDir::currentPath());
+    return locations;
 }
 
 } // namespace
 
-BaseFolders baseFoldersFrom(const EnvironmentLookup &environment)
+BaseFolders baseFoldersFrom(const EnvironmentLookup &environment, const QString &workingFolder)
 {
-    const QString root = withoutTrailingSlash(environment("VELTRANO_INSTALL_ROOT"));
-    QString userData = withoutTrailingSlash(environment("XDG_DATA_HOME"));
-    if (userData.isEmpty()) {
-        const QString home = withoutTrailingSlash(environment("HOME"));
-        userData = home + QStringLiteral("/.local/share");
-    }
+    QString root = environment("VELTRANO_INSTALL_ROOT");
+    // The install commands run in "/", where a relative root would land.
+    if (!root.isEmpty() && !root.startsWith(u'/'))
+        root = withoutTrailingSlash(workingFolder) + u'/' + root;
+    root = withoutTrailingSlash(root);
+    // Emptiness is judged before the slash goes: "/" is the root folder,
+    // not an unset variable.
+    const QString dataHome = environment("XDG_DATA_HOME");
+    const QString userData = dataHome.startsWith(u'/')
+        ? withoutTrailingSlash(dataHome)
+        : withoutTrailingSlash(environment("HOME")) + QStringLiteral("/.local/share");
     return {root + QStringLiteral("/opt"), root + QStringLiteral("/usr/local/share"), userData};
 }
 
@@ -58,15 +59,28 @@ InstallTargets targetsFrom(const BaseFolders &base)
             base.userApplicationSupport + QStringLiteral("/Adobe/Lightroom/")};
 }
 
-// Function-local statics are initialised exactly once even when several
-// threads ask at the same time.
-const QString &applications() { return systemBaseFolders().applications; }
-const QString &applicationSupport() { return systemBaseFolders().applicationSupport; }
-const QString &userApplicationSupport() { return systemBaseFolders().userApplicationSupport; }
-const QString &appVeltrano() { return systemTargets().appVeltrano; }
-const QString &appSuppVeltrano() { return systemTargets().appSuppVeltrano; }
-const QString &userAppSuppLR() { return systemTargets().userAppSuppLR; }
+Locations::Locations(EnvironmentLookup environment, QString workingFolder)
+    : m_environment(std::move(environment))
+    , m_workingFolder(std::move(workingFolder))
+{
+}
 
-InstallTargets targets() { return systemTargets(); }
+const Locations::Values &Locations::values() const
+{
+    std::call_once(m_computed, [this] {
+        m_values.base = baseFoldersFrom(m_environment, m_workingFolder);
+        m_values.targets = targetsFrom(m_values.base);
+    });
+    return m_values;
+}
+
+const QString &applications() { return systemLocations().baseFolders().applications; }
+const QString &applicationSupport() { return systemLocations().baseFolders().applicationSupport; }
+const QString &userApplicationSupport() { return systemLocations().baseFolders().userApplicationSupport; }
+const QString &appVeltrano() { return systemLocations().targets().appVeltrano; }
+const QString &appSuppVeltrano() { return systemLocations().targets().appSuppVeltrano; }
+const QString &userAppSuppLR() { return systemLocations().targets().userAppSuppLR; }
+
+InstallTargets targets() { return systemLocations().targets(); }
 
 } // namespace Product

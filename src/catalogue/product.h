@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <mutex>
 
 // The fixed folders an installation writes to.
 namespace Product {
@@ -29,12 +30,38 @@ struct InstallTargets
 using EnvironmentLookup = std::function<QString(const char *name)>;
 
 // The base folders for an environment: /opt and /usr/local/share, both behind
-// VELTRANO_INSTALL_ROOT when that is set and not empty, and XDG_DATA_HOME or
-// else HOME + "/.local/share" for the user.
-BaseFolders baseFoldersFrom(const EnvironmentLookup &environment);
+// VELTRANO_INSTALL_ROOT when that is set and not empty (a relative root is
+// taken from `workingFolder`), and XDG_DATA_HOME or else HOME +
+// "/.local/share" for the user. A relative XDG_DATA_HOME is ignored, as the
+// XDG base directory rules ask.
+BaseFolders baseFoldersFrom(const EnvironmentLookup &environment, const QString &workingFolder);
 
 // Plain concatenation of each base folder and its suffix, no normalisation.
 InstallTargets targetsFrom(const BaseFolders &base);
+
+// The base folders and targets of one environment, computed on first use
+// from whichever thread asks first, and fixed afterwards.
+class Locations
+{
+public:
+    Locations(EnvironmentLookup environment, QString workingFolder);
+
+    const BaseFolders &baseFolders() const { return values().base; }
+    const InstallTargets &targets() const { return values().targets; }
+
+private:
+    struct Values
+    {
+        BaseFolders base;
+        InstallTargets targets;
+    };
+    const Values &values() const;
+
+    EnvironmentLookup m_environment;
+    QString m_workingFolder;
+    mutable std::once_flag m_computed;
+    mutable Values m_values;
+};
 
 // The process-wide values, each computed from the real environment once, on
 // first use, from whichever thread asks first, and fixed afterwards.
