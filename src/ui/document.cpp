@@ -3,9 +3,6 @@
 #include "platform/linesink.h"
 #include "rtf/reader.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include <string_view>
 #include <variant>
 
@@ -27,46 +24,29 @@ void Document::load(const QString &file)
     // A translation that is missing or cannot be read gives way to the next
     // language and finally to the base file.
     for (const QString &translated : paths.first(paths.size() - 1)) {
-        if (QFileInfo::exists(translated) && read(translated))
+        if (read(translated) == RegularFile::Status::Read)
             return;
     }
     // A link whose target is gone is as missing as no file at all.
-    const QString &path = paths.last();
-    if (!QFileInfo::exists(path)) {
+    if (read(paths.last()) == RegularFile::Status::Missing)
         linesink::writeLine(QStringLiteral("File not found"));
-        return;
-    }
-    read(path);
 }
 
-bool Document::read(const QString &path)
+RegularFile::Status Document::read(const QString &path)
 {
-    // A pipe or a device would block the window or never end.
-    const QFileInfo info(path);
-    if (!info.isFile()) {
-        linesink::writeLine(QStringLiteral("cannot read %1: it is not a regular file").arg(path));
-        return false;
+    const RegularFile file = RegularFile::read(path, maxFileSize);
+    if (file.status == RegularFile::Status::Missing)
+        return file.status;
+    if (file.status == RegularFile::Status::Refused) {
+        linesink::writeLine(QStringLiteral("cannot read %1: %2").arg(path, file.reason));
+        return file.status;
     }
-    if (info.size() > maxFileSize) {
-        linesink::writeLine(QStringLiteral("cannot read %1: the file is larger than %2 MiB").arg(path).arg(maxFileSize >> 20));
-        return false;
-    }
-    QFile rtfFile(path);
-    if (!rtfFile.open(QIODevice::ReadOnly)) {
-        linesink::writeLine(QStringLiteral("cannot read %1: %2").arg(path, rtfFile.errorString()));
-        return false;
-    }
-    const QByteArray bytes = rtfFile.read(maxFileSize);
-    if (rtfFile.error() != QFileDevice::NoError) {
-        linesink::writeLine(QStringLiteral("cannot read %1: %2").arg(path, rtfFile.errorString()));
-        return false;
-    }
-    rtf::ReadResult result = rtf::read(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    rtf::ReadResult result = rtf::read(std::string_view(file.bytes.constData(), std::size_t(file.bytes.size())));
     if (const auto *error = std::get_if<rtf::ReadError>(&result)) {
         linesink::writeLine(QStringLiteral("cannot read %1: %2").arg(path, QString::fromStdString(error->description)));
-        return false;
+        return RegularFile::Status::Refused;
     }
     emit objectWillChange();
     m_data = std::move(std::get<rtf::FormattedText>(result));
-    return true;
+    return RegularFile::Status::Read;
 }

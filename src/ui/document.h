@@ -2,6 +2,7 @@
 
 #include "platform/bundle.h"
 #include "platform/languages.h"
+#include "platform/regularfile.h"
 #include "rtf/formattedtext.h"
 
 #include <QObject>
@@ -42,8 +43,9 @@ signals:
     void objectWillChange();
 
 private:
-    // Reads one file into data(); false, with the cause written, when it cannot.
-    bool read(const QString &path);
+    // Reads one file into data(). A missing file writes nothing; any other
+    // failure writes its cause and is Refused.
+    RegularFile::Status read(const QString &path);
 
     ResourceFolder m_resourceFolder;
     QStringList m_languages;

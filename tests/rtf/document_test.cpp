@@ -10,7 +10,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <future>
 
 namespace {
 
@@ -79,7 +86,12 @@ TEST_P(DocumentFailure, writesOneLineAndKeepsData)
     const QString expected = GetParam().arrange(folder);
     QSignalSpy spy(&document, &Document::objectWillChange);
     linesink::Capture capture;
-    document.load(QStringLiteral("Bad"));
+    // A load that blocks would hang the window; here it fails the test.
+    auto loading = std::async(std::launch::async, [&] { document.load(QStringLiteral("Bad")); });
+    if (loading.wait_for(std::chrono::seconds(20)) != std::future_status::ready) {
+        ADD_FAILURE() << "the load blocked";
+        std::abort(); // the blocked thread cannot be abandoned safely
+    }
     EXPECT_EQ(capture.lines(), QStringList{expected});
     EXPECT_EQ(spy.count(), 0);
     EXPECT_EQ(document.data(), before);
@@ -113,6 +125,17 @@ INSTANTIATE_TEST_SUITE_P(Rows, DocumentFailure, ::testing::Values(
         const QString path = folder(QStringLiteral("Bad.rtf"));
         EXPECT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         return QStringLiteral("cannot read %1: it is not a regular file").arg(path);
+    }},
+    FailureRow{"linkToTheKernelLog", [](TempFolder &folder) {
+        // Reading /proc/kmsg waits for the next kernel message, for ever.
+        const QString path = folder(QStringLiteral("Bad.rtf"));
+        EXPECT_TRUE(QFile::link(QStringLiteral("/proc/kmsg"), path));
+        const int probe = ::open("/proc/kmsg", O_RDONLY | O_NONBLOCK);
+        const QString reason = probe >= 0 ? QStringLiteral("it is not on a regular file system")
+                                          : QString::fromLocal8Bit(std::strerror(errno));
+        if (probe >= 0)
+            ::close(probe);
+        return QStringLiteral("cannot read %1: %2").arg(path, reason);
     }},
     FailureRow{"tooLarge", [](TempFolder &folder) {
         const QString path = folder.writeFile(QStringLiteral("Bad.rtf"), license);
