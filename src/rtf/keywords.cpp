@@ -82,6 +82,9 @@ constexpr auto keywords = std::to_array<Entry>({
     {"ls", Keyword::ListId},
     {"mac", Keyword::Mac},
     {"nestcell", Keyword::Cell},
+    // The plain-text stand-in for a nested table, for readers that know no
+    // nested tables; the table itself is read, so its words would show twice.
+    {"nonesttables", Keyword::SkippedDestination},
     {"nonshppict", Keyword::SkippedDestination},
     {"nosupersub", Keyword::NoSuperSub},
     {"objdata", Keyword::SkippedDestination},
