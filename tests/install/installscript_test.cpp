@@ -1,4 +1,6 @@
 #include "install/installscript.h"
+#include "install/scripthost.h"
+#include "support/tempfolder.h"
 
 #include <QFile>
 
@@ -24,25 +26,6 @@ QStringList readLines(const QString &name)
 class ComposeScript : public ::testing::TestWithParam<const char *>
 {
 };
-
-// Undoes the two layers a pasted value passes through: the AppleScript string
-// literal first, then the shell's double-quoted string.
-QString unpaste(const QString &pasted)
-{
-    QString shell;
-    for (qsizetype i = 0; i < pasted.size(); ++i) {
-        if (pasted[i] == u'\\' && i + 1 < pasted.size())
-            ++i;
-        shell += pasted[i];
-    }
-    QString value;
-    for (qsizetype i = 0; i < shell.size(); ++i) {
-        if (shell[i] == u'\\' && i + 1 < shell.size() && QStringView(u"\\\"$`").contains(shell[i + 1]))
-            ++i;
-        value += shell[i];
-    }
-    return value;
-}
 
 } // namespace
 
@@ -103,24 +86,35 @@ TEST(PasteValue, EscapesForTheShellThenForTheLiteral)
         EXPECT_EQ(installscript::pasteValue(row.value), row.pasted) << row.value.toStdString();
 }
 
+// A pasted value passes the script's string literal and then the shell's
+// double-quoted string; what a real shell receives must be the value itself.
 TEST(PasteValue, RoundTripsHostileText)
 {
+    TempFolder folder;
+    const QString canary = folder(QStringLiteral("canary"));
     const QString hostile[] = {
-        QStringLiteral("\"; rm -rf / #"), QStringLiteral("$(touch canary)"), QStringLiteral("`touch canary`"),
-        QStringLiteral("\\\"\\\\\\$"),      QStringLiteral("line\nbreak"),     QStringLiteral("trailing\\"),
-        QStringLiteral("\\n\\t literal"), QStringLiteral("-rf"),             QStringLiteral("\u00e9\u00fc\U0001F600"),
+        QStringLiteral("\"; touch '%1' #").arg(canary),
+        QStringLiteral("$(touch '%1')").arg(canary),
+        QStringLiteral("`touch '%1'`").arg(canary),
+        QStringLiteral("\\\"\\\\\\$"),
+        QStringLiteral("line\nbreak"),
+        QStringLiteral("trailing\\"),
+        QStringLiteral("\\n\\t literal"),
+        QStringLiteral("-rf"),
+        QStringLiteral("\u00e9\u00fc\U0001F600"),
+        QStringLiteral("$HOME ${IFS} !! * ? ~"),
     };
+    const QString received = folder(QStringLiteral("received"));
     for (const QString &value : hostile) {
-        const QString pasted = installscript::pasteValue(value);
-        EXPECT_EQ(unpaste(pasted), value) << value.toStdString();
-        // Inside the literal, every double quote is escaped, so none can end it.
-        for (qsizetype i = pasted.indexOf(u'"'); i >= 0; i = pasted.indexOf(u'"', i + 1)) {
-            qsizetype backslashes = 0;
-            while (i - 1 - backslashes >= 0 && pasted[i - 1 - backslashes] == u'\\')
-                ++backslashes;
-            EXPECT_EQ(backslashes % 2, 1) << value.toStdString();
-        }
+        const QString script = QStringLiteral("do shell script \"printf %s \\\"%1\\\" > \\\"%2\\\"\"")
+                                   .arg(installscript::pasteValue(value), installscript::pasteValue(received));
+        const ScriptOutcome outcome = scripthost::run(script);
+        EXPECT_FALSE(outcome.errorDescription) << outcome.errorDescription.value_or(QString()).toStdString();
+        QFile file(received);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << value.toStdString();
+        EXPECT_EQ(file.readAll(), value.toUtf8()) << value.toStdString();
     }
+    EXPECT_FALSE(QFile::exists(canary));
 }
 
 TEST(AccessProbe, IsEightIndentedLinesWithoutAFinalBreak)
