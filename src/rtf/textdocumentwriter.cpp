@@ -11,12 +11,23 @@
 #include <QTextDocument>
 #include <QTextOption>
 
+#include <cmath>
+
 namespace rtf {
 namespace {
 
+// The window measures every length in device-independent pixels and takes
+// one pixel for each of the document's points, as the platform the texts are
+// written on does; at 96 dots per inch the text would be a third larger than
+// the rest of the window.
 qreal pixels(int twips)
 {
-    return twips / 15.0;
+    return twips / 20.0;
+}
+
+int pixelSize(int halfPoints)
+{
+    return int(std::lround(halfPoints / 2.0));
 }
 
 QColor qColor(const Color &color)
@@ -74,7 +85,7 @@ QTextCharFormat charFormat(const FormattedText &text, const CharFormat &format)
         if (font->family != FontFamily::Nil)
             out.setFontStyleHint(styleHint(font->family));
     }
-    out.setFontPointSize(format.halfPoints / 2.0);
+    out.setProperty(QTextFormat::FontPixelSize, pixelSize(format.halfPoints));
     out.setFontWeight(format.bold ? QFont::Bold : QFont::Normal);
     out.setFontItalic(format.italic);
     out.setUnderlineStyle(underlineStyle(format.underline));
@@ -152,7 +163,7 @@ void writeTextDocument(const FormattedText &text, QTextDocument &document)
     // Empty paragraphs take their height from the default font; RTF's
     // default size is 12 points.
     QFont font = document.defaultFont();
-    font.setPointSizeF(CharFormat{}.halfPoints / 2.0);
+    font.setPixelSize(pixelSize(CharFormat{}.halfPoints));
     document.setDefaultFont(font);
     QTextCursor cursor(&document);
     cursor.beginEditBlock();

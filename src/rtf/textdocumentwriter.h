@@ -7,8 +7,9 @@ class QTextDocument;
 namespace rtf {
 
 // Replaces the content of `document` with `text`: fonts, sizes, styles,
-// colours, links, alignment, indents, spacing and list markers. Lengths in
-// twips become pixels at 96 dots per inch, the unit of QTextDocument.
+// colours, links, alignment, indents, spacing and list markers. A point of
+// the document, font sizes included, becomes one device-independent pixel,
+// the unit of every other length in the window.
 void writeTextDocument(const FormattedText &text, QTextDocument &document);
 
 } // namespace rtf

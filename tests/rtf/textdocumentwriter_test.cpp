@@ -57,13 +57,13 @@ TEST_F(TextDocumentWriter, characterAttributes)
     const QTextCharFormat head = formatAt(document, QStringLiteral("Head"));
     EXPECT_EQ(head.fontFamilies().toStringList(), QStringList{QStringLiteral("Helvetica")});
     EXPECT_EQ(head.fontStyleHint(), QFont::SansSerif);
-    EXPECT_DOUBLE_EQ(head.fontPointSize(), 18.0);
+    EXPECT_EQ(head.font().pixelSize(), 18);
     EXPECT_EQ(head.fontWeight(), QFont::Bold);
     const QTextCharFormat mono = formatAt(document, QStringLiteral("mono"));
     EXPECT_EQ(mono.fontFamilies().toStringList(), QStringList{QStringLiteral("Courier New")});
     EXPECT_EQ(mono.fontStyleHint(), QFont::Monospace);
     EXPECT_TRUE(mono.fontItalic());
-    EXPECT_DOUBLE_EQ(mono.fontPointSize(), 12.0);
+    EXPECT_EQ(mono.font().pixelSize(), 12);
     EXPECT_EQ(formatAt(document, QStringLiteral("under")).underlineStyle(), QTextCharFormat::SingleUnderline);
     EXPECT_TRUE(formatAt(document, QStringLiteral("gone")).fontStrikeOut());
     EXPECT_EQ(formatAt(document, QStringLiteral("up")).verticalAlignment(), QTextCharFormat::AlignSuperScript);
@@ -87,9 +87,9 @@ TEST_F(TextDocumentWriter, linksBecomeAnchors)
 
 TEST_F(TextDocumentWriter, paragraphAttributesInPixels)
 {
-    // 15 twips are one pixel at 96 dots per inch.
-    write(R"({\rtf1\qc\li1500\ri300\fi-450\sb150\sa75 centred\par\pard\qr right\par\pard\qj\sl360\slmult1 justified\par)"
-          R"(\pard\sl-300 exact\par\pard\sl300 least})");
+    // 20 twips are one point, shown as one pixel like the rest of the window.
+    write(R"({\rtf1\qc\li2000\ri400\fi-600\sb200\sa100 centred\par\pard\qr right\par\pard\qj\sl360\slmult1 justified\par)"
+          R"(\pard\sl-400 exact\par\pard\sl400 least})");
     const QTextBlockFormat centred = blockOf(document, QStringLiteral("centred"));
     EXPECT_EQ(centred.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     EXPECT_DOUBLE_EQ(centred.leftMargin(), 100.0);
@@ -113,7 +113,7 @@ TEST_F(TextDocumentWriter, hangingMarkerGetsATabStopAtTheIndent)
     write("{\\rtf1\\li720\\fi-360{\\listtext\t\\u8226 \t}Item}");
     const QTextBlockFormat item = blockOf(document, QStringLiteral("Item"));
     ASSERT_EQ(item.tabPositions().size(), 1);
-    EXPECT_DOUBLE_EQ(item.tabPositions().front().position, 24.0);
+    EXPECT_DOUBLE_EQ(item.tabPositions().front().position, 18.0);
     EXPECT_EQ(document.toPlainText(), QStringLiteral("\u2022\tItem"));
 }
 
