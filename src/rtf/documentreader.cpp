@@ -1,6 +1,7 @@
 #include "rtf/documentreader.h"
 
 #include "rtf/codepage.h"
+#include "rtf/reader.h"
 #include "rtf/unicode.h"
 
 namespace rtf::detail {
@@ -33,7 +34,7 @@ std::string trimmedMarker(const std::string &marker)
 
 FormattedText DocumentReader::read()
 {
-    for (;;) {
+    while (!m_refusal) {
         const Token token = m_tokens.next();
         if (token.kind == TokenKind::End)
             break;
@@ -77,7 +78,7 @@ FormattedText DocumentReader::read()
         }
     }
     flushSurrogate();
-    if (!m_runs.empty() || !m_marker.empty())
+    if (!m_refusal && (!m_runs.empty() || !m_marker.empty()))
         endParagraph();
     return std::move(m_result);
 }
@@ -286,8 +287,14 @@ Run &DocumentReader::currentRun()
         return m_runs.back();
     CharFormat format = resolve(chars);
     m_runState = chars;
+    // A run that got no text gives way, so that a format switched on and off
+    // again with nothing between leaves one run, not three.
+    if (!m_runs.empty() && m_runs.back().text.empty())
+        m_runs.pop_back();
     if (!m_runs.empty() && m_runs.back().format == format)
         return m_runs.back();
+    if (m_runCount + m_runs.size() >= maxRuns)
+        m_refusal = "The document changes its format more than " + std::to_string(maxRuns) + " times.";
     m_runs.push_back(Run{{}, std::move(format)});
     return m_runs.back();
 }
@@ -301,6 +308,9 @@ void DocumentReader::endParagraph()
     // Runs that hold no text after all (a format switched and switched back)
     // would only clutter the result.
     std::erase_if(paragraph.runs, [](const Run &run) { return run.text.empty(); });
+    m_runCount += paragraph.runs.size();
+    if (m_result.paragraphs.size() >= maxParagraphs)
+        m_refusal = "The document has more than " + std::to_string(maxParagraphs) + " paragraphs.";
     m_result.paragraphs.push_back(std::move(paragraph));
     m_runs.clear();
     m_marker.clear();

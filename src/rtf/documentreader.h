@@ -105,6 +105,9 @@ public:
     }
 
     FormattedText read();
+    // Why the document was too large to lay out, when it was; read() then
+    // stopped early.
+    const std::optional<std::string> &refusal() const { return m_refusal; }
 
     DocumentReader(const DocumentReader &) = delete;
     DocumentReader &operator=(const DocumentReader &) = delete;
@@ -154,6 +157,8 @@ private:
     std::vector<Field> m_fields;
 
     FormattedText m_result;
+    std::size_t m_runCount = 0; // in the paragraphs of m_result
+    std::optional<std::string> m_refusal;
     std::vector<Run> m_runs;
     CharState m_runState;
     std::string m_marker;

@@ -17,10 +17,17 @@ struct ReadError
 
 using ReadResult = std::variant<FormattedText, ReadError>;
 
-// Reads an RTF document. Only bytes that are no RTF at all (empty, or not
-// starting with "{\rtf") are an error; damage inside a document (a cut-off
-// end, unbalanced braces, absurd numbers, bad escapes) yields the text that
-// can soundly be recovered, the way word processors open such files.
+// Laying out text costs a view time for every paragraph and every change of
+// format; a document beyond these would freeze the window for seconds or
+// minutes. The longest real agreements stay far below them.
+inline constexpr std::size_t maxParagraphs = 100'000;
+inline constexpr std::size_t maxRuns = 100'000;
+
+// Reads an RTF document. Bytes that are no RTF at all (empty, or not
+// starting with "{\rtf") are an error, and so is a document of more than
+// maxParagraphs paragraphs or maxRuns runs; damage inside a document (a
+// cut-off end, unbalanced braces, absurd numbers, bad escapes) yields the
+// text that can soundly be recovered, the way word processors open such files.
 ReadResult read(std::string_view bytes);
 
 } // namespace rtf

@@ -72,7 +72,15 @@ INSTANTIATE_TEST_SUITE_P(Rows, BadInput, ::testing::Values(
     BadRow{"colorIndexOutOfRange", "{\\rtf1{\\colortbl;\\red1\\green2\\blue3;}\\cf7\\cb-3\\highlight99 x}", "x"},
     BadRow{"fieldWithoutInstruction", "{\\rtf1{\\field{\\fldrslt shown}}}", "shown"},
     BadRow{"ignorableMarkerAtGroupEnd", "{\\rtf1 a{\\*}b}", "ab"},
-    BadRow{"ignorableMarkerAtEnd", "{\\rtf1 a\\*", "a"}
+    BadRow{"ignorableMarkerAtEnd", "{\\rtf1 a\\*", "a"},
+    BadRow{"asManyParagraphsAsALayoutAllows", "{\\rtf1 " + repeated("\\par ", rtf::maxParagraphs) + "}",
+           std::string(rtf::maxParagraphs - 1, '\n')},
+    BadRow{"moreParagraphsThanALayoutAllows", "{\\rtf1 " + repeated("\\par ", rtf::maxParagraphs + 1) + "}",
+           "ERROR: The document has more than 100000 paragraphs."},
+    BadRow{"asManyFormatsAsALayoutAllows", "{\\rtf1 " + repeated("\\b a\\b0 b", rtf::maxRuns / 2) + "}",
+           repeated("ab", rtf::maxRuns / 2)},
+    BadRow{"moreFormatsThanALayoutAllows", "{\\rtf1 " + repeated("\\b a\\b0 b\\b c\\b0 d\\par ", rtf::maxRuns / 4 + 1) + "}",
+           "ERROR: The document changes its format more than 100000 times."}
 ), rowName<BadRow>);
 
 TEST(BadInput, cappedNestingKeepsTheDeepestState)

@@ -143,6 +143,10 @@ INSTANTIATE_TEST_SUITE_P(Rows, ReaderFormat, ::testing::Values(
               "{\"text\":\"de\",\"size\":12}\n"
               "{\"text\":\"f\",\"size\":12,\"strike\":true}\n"
               "{\"text\":\"g\",\"size\":12}\n"},
+    // Control bytes show nothing, so the formats around them meet.
+    FormatRow{"neighboursOfOneFormatAreOneRun", "{\\rtf1 a{\\i \x07}b{\\b \x01\x02}c\\i\\i0 d}",
+              "{\"paragraph\":1}\n"
+              "{\"text\":\"abcd\",\"size\":12}\n"},
     FormatRow{"underlineKinds", R"({\rtf1{\uldb a}{\uld b}{\uldash c}{\ulwave d}{\ulw e}{\ulth f}})",
               "{\"paragraph\":1}\n"
               "{\"text\":\"a\",\"size\":12,\"underline\":\"double\"}\n"
