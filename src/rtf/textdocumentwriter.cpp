@@ -11,7 +11,10 @@
 #include <QTextDocument>
 #include <QTextOption>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace rtf {
 namespace {
@@ -153,6 +156,123 @@ QTextBlockFormat blockFormat(const Paragraph &paragraph)
     return out;
 }
 
+// Laying out a line, Qt looks for the end of the word the line breaks in, so
+// a word of a million letters costs a million steps per line. No real word
+// comes near this length; a longer one gets an invisible break opportunity
+// (U+200B) after every so many letters.
+constexpr int maxWordLength = 200;
+// A block of text is laid out as a whole, at a cost that grows faster than
+// its length. No real paragraph comes near this length (some fifteen pages);
+// a longer one goes on in a further block.
+constexpr qsizetype maxBlockLength = 50'000;
+
+bool endsWord(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'-' || c == QChar(0x2028) || c == QChar(0x200B);
+}
+
+// `wordLength` carries the length of the word that ends the previous run,
+// since a word may go on across runs of different formats.
+QString withBreakOpportunities(const QString &text, int &wordLength)
+{
+    QString out;
+    qsizetype copied = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (endsWord(c)) {
+            wordLength = 0;
+            continue;
+        }
+        // Never between the halves of a surrogate pair or before a mark.
+        if (++wordLength > maxWordLength && !c.isLowSurrogate() && !c.isMark()) {
+            out += QStringView(text).mid(copied, i - copied);
+            out += QChar(0x200B);
+            copied = i;
+            wordLength = 1;
+        }
+    }
+    if (out.isEmpty())
+        return text;
+    out += QStringView(text).mid(copied);
+    return out;
+}
+
+// Writes the runs of one paragraph at the cursor, keeping the layout work
+// of words and blocks within the bounds above.
+class ParagraphWriter
+{
+public:
+    ParagraphWriter(QTextCursor &cursor, const QTextBlockFormat &format)
+        : m_cursor(cursor)
+        , m_continuation(format)
+    {
+        // A continued paragraph reads as one: no first-line indent and no
+        // space between its blocks.
+        m_continuation.setTextIndent(0);
+        m_continuation.setTopMargin(0);
+    }
+
+    void write(const QString &text, const QTextCharFormat &format)
+    {
+        const QString shown = withBreakOpportunities(text, m_wordLength);
+        QStringView rest(shown);
+        while (m_blockLength + rest.size() > maxBlockLength) {
+            qsizetype cut = std::max<qsizetype>(maxBlockLength - m_blockLength, 0);
+            while (cut < rest.size() && !endsWord(rest[cut]))
+                ++cut;
+            if (cut >= rest.size())
+                break; // the word goes on in the next run
+            m_cursor.insertText(rest.left(cut + 1).toString(), format);
+            continueInNewBlock();
+            rest = rest.mid(cut + 1);
+        }
+        m_cursor.insertText(rest.toString(), format);
+        m_blockLength += rest.size();
+    }
+
+private:
+    void continueInNewBlock()
+    {
+        QTextBlockFormat ending = m_cursor.blockFormat();
+        ending.setBottomMargin(0);
+        m_cursor.setBlockFormat(ending);
+        m_cursor.insertBlock(m_continuation);
+        m_blockLength = 0;
+    }
+
+    QTextCursor &m_cursor;
+    QTextBlockFormat m_continuation;
+    int m_wordLength = 0;
+    qsizetype m_blockLength = 0;
+};
+
+// Runs repeat a handful of formats; each is converted once.
+class CharFormats
+{
+public:
+    explicit CharFormats(const FormattedText &text)
+        : m_text(text)
+    {
+    }
+
+    const QTextCharFormat &operator()(const CharFormat &format)
+    {
+        for (const auto &[known, converted] : m_formats) {
+            if (known == format)
+                return converted;
+        }
+        if (m_formats.size() == capacity)
+            m_formats.pop_back();
+        m_formats.emplace(m_formats.begin(), format, charFormat(m_text, format));
+        return m_formats.front().second;
+    }
+
+private:
+    static constexpr std::size_t capacity = 16;
+    const FormattedText &m_text;
+    std::vector<std::pair<CharFormat, QTextCharFormat>> m_formats;
+};
+
 } // namespace
 
 void writeTextDocument(const FormattedText &text, QTextDocument &document)
@@ -166,6 +286,7 @@ void writeTextDocument(const FormattedText &text, QTextDocument &document)
     font.setPixelSize(pixelSize(CharFormat{}.halfPoints));
     document.setDefaultFont(font);
     QTextCursor cursor(&document);
+    CharFormats formats(text);
     cursor.beginEditBlock();
     bool first = true;
     for (const Paragraph &paragraph : text.paragraphs) {
@@ -180,8 +301,9 @@ void writeTextDocument(const FormattedText &text, QTextDocument &document)
             markerFormat.link = -1;
             cursor.insertText(QString::fromStdString(paragraph.listMarker) + u'\t', charFormat(text, markerFormat));
         }
+        ParagraphWriter writer(cursor, block);
         for (const Run &run : paragraph.runs)
-            cursor.insertText(QString::fromStdString(run.text), charFormat(text, run.format));
+            writer.write(QString::fromStdString(run.text), formats(run.format));
     }
     cursor.endEditBlock();
     document.setUndoRedoEnabled(undo);

@@ -5,9 +5,12 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QRegularExpression>
 #include <QTextFragment>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -115,6 +118,65 @@ TEST_F(TextDocumentWriter, hangingMarkerGetsATabStopAtTheIndent)
     ASSERT_EQ(item.tabPositions().size(), 1);
     EXPECT_DOUBLE_EQ(item.tabPositions().front().position, 18.0);
     EXPECT_EQ(document.toPlainText(), QStringLiteral("\u2022\tItem"));
+}
+
+// A word far longer than any real one would make laying out each of its lines
+// cost as much as the whole word; it gets invisible break opportunities, and
+// nothing else changes.
+TEST_F(TextDocumentWriter, longWordsGetInvisibleBreakOpportunities)
+{
+    std::string rtf = "{\\rtf1 ";
+    for (int i = 0; i < 500; ++i)
+        rtf += "\\b a\\b0 b";
+    rtf += " short words stay\\par x";
+    for (int i = 0; i < 300; ++i)
+        rtf += "\\u-10179?\\u-8704?"; // U+1F600, a surrogate pair
+    write(rtf + "}");
+
+    const QString shown = document.toPlainText();
+    const QChar breakOpportunity(0x200B);
+    EXPECT_EQ(QString(shown).remove(breakOpportunity),
+              QString(500, u'x').replace(u'x', QStringLiteral("ab")) + QStringLiteral(" short words stay\nx")
+                  + QString(300, u'x').replace(u'x', QStringLiteral("\U0001F600")));
+    qsizetype longest = 0;
+    for (const QString &word : shown.split(QRegularExpression(QStringLiteral("[ \\n\u200B]"))))
+        longest = std::max(longest, word.size());
+    EXPECT_LE(longest, 201); // one more where the limit falls inside a surrogate pair
+    EXPECT_GT(shown.count(breakOpportunity), 5);
+    EXPECT_TRUE(shown.contains(QStringLiteral(" short words stay\n")));
+    for (qsizetype i = shown.indexOf(breakOpportunity); i >= 0; i = shown.indexOf(breakOpportunity, i + 1))
+        EXPECT_FALSE(i + 1 < shown.size() && shown[i + 1].isLowSurrogate()) << "a pair split at " << i;
+}
+
+// A paragraph far longer than any real one goes on in further blocks at word
+// ends, which read as one paragraph: indent and space before only at its
+// start, space after only at its end.
+TEST_F(TextDocumentWriter, longParagraphsGoOnInFurtherBlocks)
+{
+    std::string words;
+    for (int i = 0; i < 24'000; ++i)
+        words += i % 2 ? "words " : "{\\b bold} ";
+    write("{\\rtf1\\fi400\\sb200\\sa100 " + words + "\\par Next}");
+
+    ASSERT_EQ(document.blockCount(), 4); // 132,000 characters, then the next paragraph
+    QString joined;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        SCOPED_TRACE(block.blockNumber());
+        const QTextBlockFormat format = block.blockFormat();
+        const bool first = block.blockNumber() == 0;
+        const bool last = block.blockNumber() == 2;
+        if (block.blockNumber() == 3) {
+            EXPECT_EQ(block.text(), QStringLiteral("Next"));
+            break;
+        }
+        EXPECT_LE(block.length(), 50'000 + 8);
+        EXPECT_TRUE(block.text().endsWith(u' ') || last);
+        EXPECT_DOUBLE_EQ(format.textIndent(), first ? 20.0 : 0.0);
+        EXPECT_DOUBLE_EQ(format.topMargin(), first ? 10.0 : 0.0);
+        EXPECT_DOUBLE_EQ(format.bottomMargin(), last ? 5.0 : 0.0);
+        joined += block.text();
+    }
+    EXPECT_EQ(joined, QString(12'000, u'x').replace(u'x', QStringLiteral("bold words ")));
 }
 
 } // namespace
