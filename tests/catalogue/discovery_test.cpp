@@ -57,7 +57,7 @@ TEST(Discovery, FailuresWriteOneLineAndGiveNoProducts)
     TempFolder fileInstead;
     fileInstead.writeFile(QStringLiteral("Products"), "not a folder");
     TempFolder linked;
-    const QString outside = linked.makeFolder(QStringLiteral("Outside/Looks like a product"));
+    linked.makeFolder(QStringLiteral("Outside/Looks like a product"));
     ASSERT_TRUE(QFile::link(linked(QStringLiteral("Outside")), linked(QStringLiteral("Products"))));
 
     const struct
