@@ -7,7 +7,10 @@ using namespace helperprotocol;
 TEST(HelperProtocol, MessagesSurviveTheRoundTripWhateverTheirBytes)
 {
     const std::string awkward("quote\" nul\0 break\n \xff\xfe $(x) `y`", 31);
-    const Request requests[] = {{}, {"echo hi", "anna", "/home/anna"}, {awkward, awkward, awkward}};
+    const Request requests[] = {{},
+                                {RequestKind::command, Identity::invokingUser, "echo hi", "anna", "/home/anna"},
+                                {RequestKind::giveBack, Identity::root, awkward, awkward, awkward},
+                                {RequestKind::endOfRun, Identity::root, {}, {}, {}}};
     for (const Request &request : requests) {
         Request back;
         const std::string bytes = encode(request);
@@ -26,13 +29,13 @@ TEST(HelperProtocol, MessagesSurviveTheRoundTripWhateverTheirBytes)
 
 TEST(HelperProtocol, EveryShorterPrefixIsIncompleteAndTwoMessagesSplitCleanly)
 {
-    const Request request{"cp -R -f \"/a\" \"/b\"", "u", "/h"};
+    const Request request{RequestKind::command, Identity::root, "cp -R -f \"/a\" \"/b\"", "u", "/h"};
     const std::string bytes = encode(request);
     for (std::size_t size = 0; size < bytes.size(); ++size) {
         Request back;
         EXPECT_EQ(decode(std::string_view(bytes).substr(0, size), back).status, DecodeStatus::incomplete) << size;
     }
-    const std::string two = bytes + encode(Request{"second", "", ""});
+    const std::string two = bytes + encode(Request{RequestKind::command, Identity::root, "second", "", ""});
     Request first;
     const Decoded decoded = decode(two, first);
     ASSERT_EQ(decoded.status, DecodeStatus::complete);
@@ -48,7 +51,12 @@ TEST(HelperProtocol, HostileHeadersAreRejectedWithoutAllocating)
     // A wrong tag, and sizes beyond the limits (the bytes never arrive).
     EXPECT_EQ(decode(std::string("X\0\0\0\0", 5), request).status, DecodeStatus::malformed);
     EXPECT_EQ(decode(encode(Reply{}), request).status, DecodeStatus::malformed);
-    EXPECT_EQ(decode(std::string("Q\xff\xff\xff\xff", 5), request).status, DecodeStatus::malformed);
-    EXPECT_EQ(decode(std::string("Q\0\0\0\0\x01\x10\0\0", 9), request).status, DecodeStatus::malformed);
+    EXPECT_EQ(decode(std::string("QCR\xff\xff\xff\xff", 7), request).status, DecodeStatus::malformed);
+    EXPECT_EQ(decode(std::string("QCR\0\0\0\0\x01\x10\0\0", 11), request).status, DecodeStatus::malformed);
+    // Kinds and identities outside their sets, and a ready message of another version.
+    EXPECT_EQ(decode(std::string("QXR\0\0\0\0", 7), request).status, DecodeStatus::malformed);
+    EXPECT_EQ(decode(std::string("QCX\0\0\0\0", 7), request).status, DecodeStatus::malformed);
+    EXPECT_EQ(decodeReady(std::string("R\x01\0\0\0", 5)).status, DecodeStatus::malformed);
+    EXPECT_EQ(decodeReady(encodeReady()).status, DecodeStatus::complete);
     EXPECT_EQ(decode(std::string("A\0\0\0\0\xff\xff\xff\x7f", 9), reply).status, DecodeStatus::malformed);
 }

@@ -5,9 +5,11 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <sched.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/prctl.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -66,72 +68,144 @@ std::variant<pid_t, std::string> spawnShared(const Invocation &invocation, char 
     return pid;
 }
 
-// Between fork and exec only async-signal-safe calls are made; everything
-// the child needs is prepared before the fork.
+// The guarded child shares the helper's memory until it runs the program
+// (as posix_spawn's does), so it costs no copy of the helper's page tables,
+// and the helper resumes only once the program runs or the child has given
+// up. It must not touch anything the helper relies on: it makes raw system
+// calls only, and leaves why it gave up in `Spawning::failure`.
+struct Spawning
+{
+    const Invocation *invocation = nullptr;
+    char *const *argv = nullptr;
+    char *const *envp = nullptr;
+    int out = -1;
+    int err = -1;
+    pid_t parent = -1;
+    // Written by the child before it exits.
+    int failedStep = 0;
+    int failure = 0;
+};
+enum Step : int { becomeUser = 1, prepare = 2, execute = 3 };
+
+// The kernel's own sigaction: the C library's differs in layout.
+struct KernelSignalAction
+{
+    void (*handler)(int);
+    unsigned long flags;
+    void (*restorer)();
+    unsigned long mask;
+};
+
+#define VELTRANO_CHILD_CODE __attribute__((no_sanitize("address", "undefined"), noinline))
+
+VELTRANO_CHILD_CODE long raw(long number, long a = 0, long b = 0, long c = 0, long d = 0)
+{
+    return syscall(number, a, b, c, d);
+}
+
+VELTRANO_CHILD_CODE int giveUp(Spawning *spawning, Step step, int error)
+{
+    spawning->failedStep = step;
+    spawning->failure = error;
+    raw(SYS_exit_group, 127);
+    return 127;
+}
+
+// Takes the user's identity for good, and checks that it holds: every uid
+// and gid is the user's, and root cannot be regained. Returns 0 or errno.
+VELTRANO_CHILD_CODE int becomeUserChild(const Credentials &user)
+{
+    long result = raw(SYS_setgroups, static_cast<long>(user.groups.size()), reinterpret_cast<long>(user.groups.data()));
+    if (result == 0)
+        result = raw(SYS_setresgid, user.gid, user.gid, user.gid);
+    if (result == 0)
+        result = raw(SYS_setresuid, user.uid, user.uid, user.uid);
+    if (result != 0)
+        return errno;
+    uid_t uids[3] = {};
+    gid_t gids[3] = {};
+    if (raw(SYS_getresuid, reinterpret_cast<long>(&uids[0]), reinterpret_cast<long>(&uids[1]), reinterpret_cast<long>(&uids[2])) != 0
+        || raw(SYS_getresgid, reinterpret_cast<long>(&gids[0]), reinterpret_cast<long>(&gids[1]), reinterpret_cast<long>(&gids[2])) != 0)
+        return errno;
+    for (int i = 0; i < 3; ++i)
+        if (uids[i] != user.uid || gids[i] != user.gid)
+            return EPERM;
+    if (raw(SYS_getgroups, 0, 0) != static_cast<long>(user.groups.size()))
+        return EPERM;
+    if (user.uid != 0 && raw(SYS_setresuid, 0, 0, 0) == 0)
+        return EPERM;
+    return 0;
+}
+
+VELTRANO_CHILD_CODE int guardedChild(void *argument)
+{
+    auto *spawning = static_cast<Spawning *>(argument);
+    const Invocation &invocation = *spawning->invocation;
+    if (invocation.credentials) {
+        if (const int error = becomeUserChild(*invocation.credentials); error != 0)
+            return giveUp(spawning, becomeUser, error);
+    }
+    // After the change of identity, which clears the parent-death signal.
+    raw(SYS_prctl, PR_SET_PDEATHSIG, SIGKILL);
+    if (raw(SYS_getppid) != spawning->parent)
+        return giveUp(spawning, prepare, ESRCH);
+    raw(SYS_setpgid, 0, 0);
+    // The helper blocks SIGPIPE and ignores nothing; the program starts with
+    // every signal unblocked.
+    const unsigned long none = 0;
+    raw(SYS_rt_sigprocmask, SIG_SETMASK, reinterpret_cast<long>(&none), 0, sizeof none);
+    const KernelSignalAction byDefault{SIG_DFL, 0, nullptr, 0};
+    raw(SYS_rt_sigaction, SIGPIPE, reinterpret_cast<long>(&byDefault), 0, sizeof none);
+
+    const long devnull = raw(SYS_openat, AT_FDCWD, reinterpret_cast<long>("/dev/null"), O_RDONLY | O_CLOEXEC);
+    if (devnull < 0)
+        return giveUp(spawning, prepare, errno);
+    if (raw(SYS_dup3, devnull, 0, 0) < 0 || raw(SYS_dup3, spawning->out, 1, 0) < 0
+        || raw(SYS_dup3, spawning->err, 2, 0) < 0)
+        return giveUp(spawning, prepare, errno);
+    unsigned lowest = 3;
+    if (invocation.keptDescriptor >= 0) {
+        // Kept across the exec: dup3 leaves the copy without close-on-exec.
+        const long kept = invocation.keptDescriptor == keptDescriptorNumber
+            ? raw(SYS_fcntl, keptDescriptorNumber, F_SETFD, 0)
+            : raw(SYS_dup3, invocation.keptDescriptor, keptDescriptorNumber, 0);
+        if (kept < 0)
+            return giveUp(spawning, prepare, errno);
+        raw(SYS_close_range, 3, keptDescriptorNumber - 1, 0);
+        lowest = keptDescriptorNumber + 1;
+    }
+    raw(SYS_close_range, lowest, ~0U, 0);
+    if (raw(SYS_chdir, reinterpret_cast<long>(invocation.workingFolder.c_str())) != 0)
+        return giveUp(spawning, prepare, errno);
+    raw(SYS_execve, reinterpret_cast<long>(invocation.program.c_str()), reinterpret_cast<long>(spawning->argv),
+        reinterpret_cast<long>(spawning->envp));
+    return giveUp(spawning, execute, errno);
+}
+
 std::variant<pid_t, std::string> spawnGuarded(const Invocation &invocation, char *const *argv, char *const *envp, int out, int err)
 {
-    const pid_t parent = getpid();
-    Pipe report; // carries errno from a failed exec
-    if (!report.open())
-        return systemError("cannot create a pipe", errno);
-    const pid_t pid = fork();
+    // The child runs on this stack until it execs; one command at a time.
+    alignas(64) static char stack[64 * 1024];
+    Spawning spawning{&invocation, argv, envp, out, err, getpid()};
+    const pid_t pid = clone(guardedChild, stack + sizeof stack, CLONE_VM | CLONE_VFORK | SIGCHLD, &spawning);
     if (pid < 0)
         return systemError("cannot start " + invocation.program, errno);
-    if (pid == 0) {
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (getppid() != parent)
-            _exit(1);
-        setpgid(0, 0);
-        if (invocation.announceDescriptor >= 0) {
-            const std::int32_t self = getpid();
-            (void)!::write(invocation.announceDescriptor, &self, sizeof self);
-        }
-        signal(SIGPIPE, SIG_DFL);
-        const int devnull = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
-        if (devnull < 0 || dup2(devnull, 0) < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0)
-            _exit(1);
-        int reportFd = report.fds[1];
-        if (reportFd == keptDescriptorNumber)
-            reportFd = fcntl(reportFd, F_DUPFD_CLOEXEC, keptDescriptorNumber + 1);
-        int lowest = 3;
-        if (invocation.keptDescriptor >= 0) {
-            // Parked on the kept number first, so closing 3..8 cannot lose it.
-            if (dup2(invocation.keptDescriptor, keptDescriptorNumber) < 0)
-                _exit(1);
-            for (int fd = 3; fd < keptDescriptorNumber; ++fd)
-                if (fd != reportFd)
-                    ::close(fd);
-            lowest = keptDescriptorNumber + 1;
-        }
-        // The report pipe stays open (close-on-exec) so the parent learns of a failed exec.
-        const int keep = reportFd;
-        if (keep >= lowest) {
-            close_range(static_cast<unsigned>(lowest), static_cast<unsigned>(keep - 1), 0);
-            close_range(static_cast<unsigned>(keep + 1), ~0U, 0);
-        } else {
-            close_range(static_cast<unsigned>(lowest), ~0U, 0);
-        }
-        if (chdir(invocation.workingFolder.c_str()) == 0)
-            execve(invocation.program.c_str(), argv, envp);
-        const int error = errno;
-        (void)!::write(reportFd, &error, sizeof error);
-        _exit(1);
-    }
-    setpgid(pid, pid); // also here, so the group exists before anyone signals it
-    report.closeEnd(1);
-    int error = 0;
-    ssize_t got;
-    do
-        got = ::read(report.fds[0], &error, sizeof error);
-    while (got < 0 && errno == EINTR);
-    if (got == sizeof error) {
+    if (spawning.failedStep != 0) {
         int status = 0;
         while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
         }
-        return systemError("cannot start " + invocation.program, error);
+        if (spawning.failedStep == becomeUser)
+            return systemError("cannot take the identity of user " + std::to_string(invocation.credentials->uid),
+                               spawning.failure);
+        return systemError("cannot start " + invocation.program, spawning.failure);
     }
+    setpgid(pid, pid); // also here, so the group exists before anyone signals it
     return pid;
 }
+
+// A descriptor that becomes readable when the process ends, so that waiting
+// for it can be combined with other events; -1 where the system has none.
+int processDescriptor(pid_t pid) { return static_cast<int>(syscall(SYS_pidfd_open, pid, 0)); }
 
 } // namespace
 
@@ -197,14 +271,34 @@ std::variant<Result, std::string> run(const Invocation &invocation)
 
     Result result;
     std::string *targets[2] = {&result.out, &result.err};
-    pollfd fds[2] = {{out.fds[0], POLLIN, 0}, {err.fds[0], POLLIN, 0}};
+    const bool guarded = invocation.spawn == Spawn::guarded;
+    const int pidfd = guarded ? processDescriptor(pid) : -1;
+    // Output, the end of the process (so that a command that closes its output
+    // and keeps running is still watched), and the watched descriptor.
+    pollfd fds[4] = {{out.fds[0], POLLIN, 0}, {err.fds[0], POLLIN, 0}, {pidfd, POLLIN, 0},
+                     {guarded ? invocation.watchDescriptor : -1, POLLIN, 0}};
     int open = 2;
+    bool reaped = false;
+    bool aborted = false;
+    int waitStatus = 0;
     std::string chunk;
-    while (open > 0) {
-        if (poll(fds, 2, -1) < 0) {
+    while (open > 0 || (fds[2].fd >= 0 && !reaped)) {
+        if (poll(fds, 4, -1) < 0) {
             if (errno == EINTR)
                 continue;
             break;
+        }
+        if (fds[3].fd >= 0 && fds[3].revents) {
+            kill(-pid, SIGKILL);
+            kill(pid, SIGKILL);
+            aborted = true;
+            break;
+        }
+        if (fds[2].fd >= 0 && fds[2].revents) {
+            while (waitpid(pid, &waitStatus, 0) < 0 && errno == EINTR) {
+            }
+            reaped = true;
+            fds[2].fd = -1;
         }
         for (int i = 0; i < 2; ++i) {
             if (fds[i].fd < 0 || fds[i].revents == 0)
@@ -220,14 +314,13 @@ std::variant<Result, std::string> run(const Invocation &invocation)
             }
         }
     }
-    if (invocation.outputEnded)
-        invocation.outputEnded();
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0) {
+    if (pidfd >= 0)
+        ::close(pidfd);
+    while (!reaped && waitpid(pid, &waitStatus, 0) < 0) {
         if (errno != EINTR)
             return systemError("cannot wait for " + invocation.program, errno);
     }
-    result.status = statusFrom(status);
+    result.status = aborted ? -SIGKILL : statusFrom(waitStatus);
     return result;
 }
 

@@ -2,7 +2,6 @@
 
 #include "helperprotocol.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <sys/types.h>
@@ -16,13 +15,22 @@ namespace childprocess {
 enum class Spawn {
     // posix_spawn: cheap in a large multi-threaded process.
     shared,
-    // fork: the child dies with its parent, leads a new process group and
-    // keeps `Invocation::keptDescriptor` as descriptor `keptDescriptorNumber`.
-    // Only for single-threaded callers such as the helper.
+    // fork: the child dies with its parent, leads a new process group, may
+    // take another user's identity and keeps `Invocation::keptDescriptor` as
+    // descriptor `keptDescriptorNumber`. Only for single-threaded callers
+    // such as the helper.
     guarded,
 };
 
 inline constexpr int keptDescriptorNumber = 9;
+
+// A user to become: uid, primary gid and supplementary groups.
+struct Credentials
+{
+    uid_t uid = 0;
+    gid_t gid = 0;
+    std::vector<gid_t> groups;
+};
 
 struct Invocation
 {
@@ -31,13 +39,12 @@ struct Invocation
     std::optional<std::vector<std::string>> environment; // absent: inherit ours
     std::string workingFolder = "/";
     Spawn spawn = Spawn::shared;
+    // Guarded only.
     int keptDescriptor = -1;
-    // Guarded only: the child writes its process id (an int32) here before it
-    // runs the program, so that whoever reads it knows the new process group
-    // before the program can do anything.
-    int announceDescriptor = -1;
-    // Called when both output streams have ended, before the child is reaped.
-    std::function<void()> outputEnded;
+    std::optional<Credentials> credentials;
+    // Guarded only: once this descriptor is readable or hung up, the program
+    // is killed and run() returns at once.
+    int watchDescriptor = -1;
 };
 
 // Exit status, or minus the signal number; output capped at maxOutputSize

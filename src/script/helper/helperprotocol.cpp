@@ -7,6 +7,8 @@ namespace {
 
 constexpr char requestTag = 'Q';
 constexpr char replyTag = 'A';
+constexpr char readyTag = 'R';
+constexpr std::uint32_t protocolVersion = 2;
 
 void putNumber(std::string &out, std::uint32_t value)
 {
@@ -38,6 +40,19 @@ public:
             return false;
         }
         ++m_pos;
+        return true;
+    }
+
+    // One byte that must be one of `allowed`.
+    bool byte(char &value, std::string_view allowed)
+    {
+        if (!need(1))
+            return false;
+        if (allowed.find(m_buffer[m_pos]) == std::string_view::npos) {
+            m_status = DecodeStatus::malformed;
+            return false;
+        }
+        value = m_buffer[m_pos++];
         return true;
     }
 
@@ -97,6 +112,8 @@ private:
 std::string encode(const Request &request)
 {
     std::string out(1, requestTag);
+    out += static_cast<char>(request.kind);
+    out += static_cast<char>(request.identity);
     putField(out, request.command);
     putField(out, request.user);
     putField(out, request.home);
@@ -112,16 +129,37 @@ std::string encode(const Reply &reply)
     return out;
 }
 
+std::string encodeReady()
+{
+    std::string out(1, readyTag);
+    putNumber(out, protocolVersion);
+    return out;
+}
+
 Decoded decode(std::string_view buffer, Request &request)
 {
     Reader reader(buffer);
     Request decoded;
-    (void)(reader.tag(requestTag) && reader.field(decoded.command, maxCommandSize)
-           && reader.field(decoded.user, maxNameSize) && reader.field(decoded.home, maxNameSize));
+    char kind = 0, identity = 0;
+    (void)(reader.tag(requestTag) && reader.byte(kind, "CGE") && reader.byte(identity, "RU")
+           && reader.field(decoded.command, maxCommandSize) && reader.field(decoded.user, maxNameSize)
+           && reader.field(decoded.home, maxNameSize));
     const Decoded result = reader.finish();
-    if (result.status == DecodeStatus::complete)
+    if (result.status == DecodeStatus::complete) {
+        decoded.kind = static_cast<RequestKind>(kind);
+        decoded.identity = static_cast<Identity>(identity);
         request = std::move(decoded);
+    }
     return result;
+}
+
+Decoded decodeReady(std::string_view buffer)
+{
+    Reader reader(buffer);
+    std::uint32_t version = 0;
+    if (reader.tag(readyTag) && reader.number(version) && version != protocolVersion)
+        return {DecodeStatus::malformed, 0};
+    return reader.finish();
 }
 
 Decoded decode(std::string_view buffer, Reply &reply)

@@ -1,23 +1,28 @@
 #include "helperserver.h"
 
+#include "account.h"
 #include "childprocess.h"
+#include "giveback.h"
 #include "helperprotocol.h"
+#include "reaper.h"
 
 #include <cerrno>
 #include <csignal>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
-#include <optional>
-#include <pwd.h>
+#include <poll.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace helperserver {
 namespace {
+
+using helperprotocol::Identity;
+using helperprotocol::Reply;
+using helperprotocol::Request;
+using helperprotocol::RequestKind;
 
 // 126 and 127 are pkexec's answers for a dismissed or impossible
 // authentication, so the helper's own statuses stay clear of them.
@@ -26,134 +31,28 @@ constexpr int exitSetup = 3;
 constexpr int exitProtocol = 4;
 constexpr int exitParentGone = 5;
 
-// The BSD `ln` and `cp` of the install commands, provided as shell functions
-// that run this very program (kept open as descriptor 9) in its tool mode,
-// which rewrites the arguments for the GNU tool. Nothing is written to disk:
-// a folder of wrapper scripts put first on PATH would be one more thing that
-// someone could swap between our writing and root running it, and a path to
-// this program could be swapped as well, while the open descriptor always
-// names the file that pkexec started. The functions sit on the command's own
-// first line, so the shell's messages keep their line numbers.
-const std::string bsdLayer =
-    "ln() { /proc/self/fd/9 --bsd-ln \"$@\"; }; cp() { /proc/self/fd/9 --bsd-cp \"$@\"; }; ";
+// The BSD `ln`, `cp` and `echo` of the install commands, provided as shell
+// functions that run this very program (kept open as descriptor 9) in its
+// tool mode. Nothing is written to disk: a folder of wrapper scripts put
+// first on PATH would be one more thing that someone could swap between our
+// writing and root running it, and a path to this program could be swapped
+// as well, while the open descriptor always names the file that pkexec
+// started. `echo` stays the shell's own printf when it prints into a pipe,
+// which is cheap, and becomes the tool when it writes a file, so that a
+// failed write names that file. The functions sit on the command's own first
+// line, so the shell's messages keep their line numbers.
+const std::string bsdLayer = "ln() { /proc/self/fd/9 --bsd-ln \"$@\"; }; cp() { /proc/self/fd/9 --bsd-cp \"$@\"; }; "
+                             "echo() { if [ -f /dev/stdout ]; then /proc/self/fd/9 --bsd-echo \"$@\"; "
+                             "else printf '%s\\n' \"$*\"; fi; }; ";
 
-struct Identity
-{
-    std::string user;
-    std::string home;
-};
-
-// pkexec names the user who asked in PKEXEC_UID; that user, not whatever
-// the requests claim, owns what `chown -R $USER` hands back.
-std::optional<Identity> pkexecUser()
-{
-    const char *text = std::getenv("PKEXEC_UID");
-    if (!text || !*text)
-        return std::nullopt;
-    char *end = nullptr;
-    errno = 0;
-    const unsigned long uid = std::strtoul(text, &end, 10);
-    if (errno != 0 || *end != '\0')
-        return std::nullopt;
-    if (const passwd *entry = getpwuid(static_cast<uid_t>(uid)))
-        return Identity{entry->pw_name, entry->pw_dir};
-    return Identity{text, "/"};
-}
-
-// Kills the process group of the running command when the helper dies
-// before the command has ended, so that no root process is left behind. It
-// is a child of the helper in a session of its own. Each command announces
-// its group through a pipe before it runs (so even a command that kills the
-// helper at once is known), and the helper's death is the end of that pipe.
-class Guardian
-{
-public:
-    Guardian() = default;
-    Guardian(const Guardian &) = delete;
-    Guardian &operator=(const Guardian &) = delete;
-
-    ~Guardian()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        if (m_pid > 0) {
-            int status = 0;
-            while (waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
-            }
-        }
-    }
-
-    bool start()
-    {
-        int fds[2];
-        if (pipe2(fds, O_CLOEXEC) != 0)
-            return false;
-        m_pid = fork();
-        if (m_pid < 0) {
-            ::close(fds[0]);
-            ::close(fds[1]);
-            return false;
-        }
-        if (m_pid == 0)
-            watch(fds[0]);
-        ::close(fds[0]);
-        m_fd = fds[1];
-        return true;
-    }
-
-    // Where a starting command announces its process group.
-    int announceDescriptor() const { return m_fd; }
-
-    // The command has ended: there is no group to end any more.
-    void clear()
-    {
-        const std::int32_t none = 0;
-        if (m_fd >= 0)
-            (void)!::write(m_fd, &none, sizeof none);
-    }
-
-private:
-    [[noreturn]] static void watch(int fd)
-    {
-        setsid();
-        const int devnull = ::open("/dev/null", O_RDWR);
-        dup2(devnull, 0);
-        dup2(devnull, 1);
-        dup2(devnull, 2);
-        if (fd != 3) {
-            dup2(fd, 3);
-            fd = 3;
-        }
-        close_range(4, ~0U, 0);
-        std::int32_t group = 0;
-        std::int32_t value = 0;
-        for (;;) {
-            const ssize_t got = ::read(fd, &value, sizeof value);
-            if (got == sizeof value) {
-                group = value;
-                continue;
-            }
-            if (got < 0 && errno == EINTR)
-                continue;
-            break;
-        }
-        if (group > 0)
-            kill(-group, SIGKILL);
-        _exit(0);
-    }
-
-    pid_t m_pid = -1;
-    int m_fd = -1;
-};
-
-std::vector<std::string> commandEnvironment(const Identity &identity)
+std::vector<std::string> commandEnvironment(const std::string &user, const std::string &home)
 {
     std::vector<std::string> environment{
         "PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin",
         "SHELL=/bin/sh",
-        "USER=" + identity.user,
-        "LOGNAME=" + identity.user,
-        "HOME=" + identity.home,
+        "USER=" + user,
+        "LOGNAME=" + user,
+        "HOME=" + home,
     };
     for (const char *name : {"LANG", "LANGUAGE", "LC_ALL"})
         if (const char *value = std::getenv(name))
@@ -161,23 +60,105 @@ std::vector<std::string> commandEnvironment(const Identity &identity)
     return environment;
 }
 
-helperprotocol::Reply runCommand(const helperprotocol::Request &request, const std::optional<Identity> &fixed,
-                                 int self, Guardian &guardian)
+class Server
 {
-    const Identity identity = fixed ? *fixed : Identity{request.user, request.home.empty() ? "/" : request.home};
-    childprocess::Invocation invocation;
-    invocation.program = "/bin/sh";
-    invocation.argv = {"sh", "-c", bsdLayer + request.command};
-    invocation.environment = commandEnvironment(identity);
-    invocation.spawn = childprocess::Spawn::guarded;
-    invocation.keptDescriptor = self;
-    invocation.announceDescriptor = guardian.announceDescriptor();
-    invocation.outputEnded = [&guardian] { guardian.clear(); };
-    auto result = childprocess::run(invocation);
-    if (auto *failure = std::get_if<std::string>(&result))
-        return {126, {}, *failure};
-    return std::get<helperprotocol::Reply>(std::move(result));
-}
+public:
+    Server(Account user, bool fromPkexec, int self, int lifeline)
+        : m_user(std::move(user))
+        , m_fromPkexec(fromPkexec)
+        , m_self(self)
+        , m_lifeline(lifeline)
+    {
+    }
+
+    int serve()
+    {
+        if (!childprocess::writeAll(1, helperprotocol::encodeReady()))
+            return end(exitParentGone);
+        std::string buffer;
+        for (;;) {
+            Request request;
+            const helperprotocol::Decoded decoded = helperprotocol::decode(buffer, request);
+            if (decoded.status == helperprotocol::DecodeStatus::malformed)
+                return end(exitProtocol);
+            if (decoded.status == helperprotocol::DecodeStatus::incomplete) {
+                if (!waitForInput())
+                    return end(exitParentGone);
+                if (!childprocess::readSome(0, buffer))
+                    return end(buffer.empty() ? exitDone : exitProtocol);
+                continue;
+            }
+            buffer.erase(0, decoded.consumed);
+            if (request.kind == RequestKind::endOfRun)
+                return end(exitDone);
+            const Reply reply = request.kind == RequestKind::giveBack ? giveBack(request) : runCommand(request);
+            // Nothing a command started outlives it.
+            reaper::sweep();
+            if (installerGone() || !childprocess::writeAll(1, helperprotocol::encode(reply)))
+                return end(exitParentGone);
+        }
+    }
+
+private:
+    static int end(int status)
+    {
+        reaper::sweep();
+        return status;
+    }
+
+    // False when the lifeline ended first: the reaper, and so the installer, has gone.
+    bool waitForInput()
+    {
+        pollfd fds[2] = {{0, POLLIN, 0}, {m_lifeline, POLLIN, 0}};
+        while (poll(fds, 2, -1) < 0)
+            if (errno != EINTR)
+                return false;
+        return fds[1].revents == 0;
+    }
+
+    bool installerGone()
+    {
+        pollfd lifeline{m_lifeline, POLLIN, 0};
+        return poll(&lifeline, 1, 0) > 0;
+    }
+
+    Reply giveBack(const Request &request)
+    {
+        const std::string error = giveback::giveBack(request.command, m_user);
+        return error.empty() ? Reply{} : Reply{1, {}, error};
+    }
+
+    Reply runCommand(const Request &request)
+    {
+        childprocess::Invocation invocation;
+        // Dropping privileges for the invoking user needs root; a helper that
+        // already runs as that user (a staged install) needs nothing.
+        if (request.identity == Identity::invokingUser && geteuid() != m_user.credentials.uid) {
+            if (geteuid() != 0)
+                return {1, {}, "cannot run a command as " + m_user.name + ": the helper runs as another user"};
+            invocation.credentials = m_user.credentials;
+        }
+        // pkexec names the user who asked in PKEXEC_UID; that user, not
+        // whatever the requests claim, is USER and HOME.
+        const bool known = m_fromPkexec;
+        invocation.program = "/bin/sh";
+        invocation.argv = {"sh", "-c", bsdLayer + request.command};
+        invocation.environment = commandEnvironment(known ? m_user.name : request.user,
+                                                    known ? m_user.home : request.home.empty() ? "/" : request.home);
+        invocation.spawn = childprocess::Spawn::guarded;
+        invocation.keptDescriptor = m_self;
+        invocation.watchDescriptor = m_lifeline;
+        auto result = childprocess::run(invocation);
+        if (auto *failure = std::get_if<std::string>(&result))
+            return {126, {}, *failure};
+        return std::get<Reply>(std::move(result));
+    }
+
+    Account m_user;
+    bool m_fromPkexec;
+    int m_self;
+    int m_lifeline;
+};
 
 } // namespace
 
@@ -188,7 +169,13 @@ int serve()
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (getppid() == 1)
         return exitParentGone;
-    signal(SIGPIPE, SIG_IGN);
+    // A write to a reader that has gone fails with EPIPE instead of killing
+    // us before we have cleaned up. Blocked rather than ignored: an ignored
+    // signal would stay ignored in the commands.
+    sigset_t pipeSignal;
+    sigemptyset(&pipeSignal);
+    sigaddset(&pipeSignal, SIGPIPE);
+    sigprocmask(SIG_BLOCK, &pipeSignal, nullptr);
     umask(022);
 
     const int self = ::open("/proc/self/exe", O_RDONLY | O_CLOEXEC);
@@ -196,29 +183,17 @@ int serve()
         std::perror("VeltranoHelper: cannot open its own program file");
         return exitSetup;
     }
-    Guardian guardian;
-    if (!guardian.start()) {
-        std::perror("VeltranoHelper: cannot start its guardian");
+    std::optional<Account> user = Account::invoking();
+    if (!user) {
+        std::fprintf(stderr, "VeltranoHelper: the user who asked for the installation is unknown.\n");
         return exitSetup;
     }
-    const std::optional<Identity> fixed = pkexecUser();
-
-    std::string buffer;
-    for (;;) {
-        helperprotocol::Request request;
-        const helperprotocol::Decoded decoded = helperprotocol::decode(buffer, request);
-        if (decoded.status == helperprotocol::DecodeStatus::malformed)
-            return exitProtocol;
-        if (decoded.status == helperprotocol::DecodeStatus::incomplete) {
-            if (!childprocess::readSome(0, buffer))
-                return buffer.empty() ? exitDone : exitProtocol;
-            continue;
-        }
-        buffer.erase(0, decoded.consumed);
-        const helperprotocol::Reply reply = runCommand(request, fixed, self, guardian);
-        if (!childprocess::writeAll(1, helperprotocol::encode(reply)))
-            return exitParentGone;
+    const std::optional<int> lifeline = reaper::splitOff();
+    if (!lifeline) {
+        std::perror("VeltranoHelper: cannot start");
+        return exitSetup;
     }
+    return Server(std::move(*user), std::getenv("PKEXEC_UID") != nullptr, self, *lifeline).serve();
 }
 
 } // namespace helperserver
