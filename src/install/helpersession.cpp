@@ -1,7 +1,7 @@
 #include "install/helpersession.h"
 
+#include "platform/processsecurity.h"
 #include "script/helper/childprocess.h"
-#include "script/helper/helperprotocol.h"
 
 #include <QFile>
 
@@ -47,15 +47,25 @@ QString signalName(int signal)
     return description ? QString::fromLocal8Bit(description) : QString::number(signal);
 }
 
+script::RaisedError privilegeError(const QString &message) { return {script::privilegeErrorNumber, message}; }
+
 } // namespace
 
-HelperSession::HelperSession(QStringList launch)
+HelperSession::HelperSession(QStringList launch, Events events)
     : m_launch(std::move(launch))
+    , m_events(std::move(events))
 {
 }
 
 HelperSession::~HelperSession()
 {
+    // The explicit end: the helper takes no request after it and ends, even
+    // while something else still holds its input open.
+    if (m_in >= 0 && processId()) {
+        helperprotocol::Request end;
+        end.kind = helperprotocol::RequestKind::endOfRun;
+        writeWithoutSigpipe(m_in, helperprotocol::encode(end));
+    }
     closeInput();
     reap();
     for (int *fd : {&m_out, &m_err}) {
@@ -83,8 +93,8 @@ void HelperSession::reap()
 {
     if (m_pid <= 0 || m_exitStatus)
         return;
-    // With its input closed an idle helper ends at once; the guardian in the
-    // helper ends whatever it had running.
+    // The helper ends at the end of the run or of its input, and takes
+    // whatever it had running with it.
     int status = 0;
     while (waitpid(m_pid, &status, 0) < 0) {
         if (errno != EINTR) {
@@ -112,29 +122,33 @@ void HelperSession::readError()
 std::optional<script::RaisedError> HelperSession::start()
 {
     if (m_launch.isEmpty())
-        return script::RaisedError{script::privilegeErrorNumber,
-                                   QStringLiteral("Administrator privileges are not available: the privileged "
-                                                  "helper cannot be found.")};
+        return privilegeError(QStringLiteral("Administrator privileges are not available: the privileged helper "
+                                             "cannot be found."));
     const QString helper = m_launch.last();
     if (access(QFile::encodeName(helper).constData(), X_OK) != 0)
-        return script::RaisedError{
-            script::privilegeErrorNumber,
-            QStringLiteral("Administrator privileges are not available: the privileged helper %1 cannot be run "
-                           "(%2).")
-                .arg(helper, QString::fromLocal8Bit(std::strerror(errno)))};
+        return privilegeError(
+            QStringLiteral("Administrator privileges are not available: the privileged helper %1 cannot be run (%2).")
+                .arg(helper, QString::fromLocal8Bit(std::strerror(errno))));
+    // Never looked up through PATH, where anyone could put a program of that name.
+    if (!m_launch.first().startsWith(u'/'))
+        return privilegeError(
+            QStringLiteral("Administrator privileges are not available: %1 is not an absolute path.").arg(m_launch.first()));
+    // Before the first pipe to the helper exists, so no other process of
+    // this user can ever open one through /proc.
+    processsecurity::makeUndumpable();
 
     int in[2], out[2], err[2];
     if (pipe2(in, O_CLOEXEC) != 0)
-        return script::RaisedError{script::privilegeErrorNumber, QStringLiteral("Cannot create a pipe.")};
+        return privilegeError(QStringLiteral("Cannot create a pipe."));
     if (pipe2(out, O_CLOEXEC) != 0) {
         ::close(in[0]);
         ::close(in[1]);
-        return script::RaisedError{script::privilegeErrorNumber, QStringLiteral("Cannot create a pipe.")};
+        return privilegeError(QStringLiteral("Cannot create a pipe."));
     }
     if (pipe2(err, O_CLOEXEC) != 0) {
         for (int fd : {in[0], in[1], out[0], out[1]})
             ::close(fd);
-        return script::RaisedError{script::privilegeErrorNumber, QStringLiteral("Cannot create a pipe.")};
+        return privilegeError(QStringLiteral("Cannot create a pipe."));
     }
 
     std::vector<std::string> arguments;
@@ -152,7 +166,7 @@ std::optional<script::RaisedError> HelperSession::start()
     posix_spawn_file_actions_adddup2(&actions, err[1], 2);
     posix_spawn_file_actions_addclosefrom_np(&actions, 3);
     pid_t pid = -1;
-    const int error = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    const int error = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     for (int fd : {in[0], out[1], err[1]})
         ::close(fd);
@@ -160,16 +174,56 @@ std::optional<script::RaisedError> HelperSession::start()
     m_out = out[0];
     m_err = err[0];
     if (error != 0) {
-        return script::RaisedError{
-            script::privilegeErrorNumber,
-            QStringLiteral("Administrator privileges are not available: %1 cannot be started (%2).")
-                .arg(m_launch.first(), QString::fromLocal8Bit(std::strerror(error)))};
+        return privilegeError(QStringLiteral("Administrator privileges are not available: %1 cannot be started (%2).")
+                                  .arg(m_launch.first(), QString::fromLocal8Bit(std::strerror(error))));
     }
     m_pid = pid;
     return std::nullopt;
 }
 
-script::RaisedError HelperSession::failureAfterExit(const QString &during)
+// Waits for output from the helper, keeping what it says on standard error
+// for the message if it ends. False once its output has ended.
+bool HelperSession::readMore()
+{
+    pollfd fds[2] = {{m_out, POLLIN, 0}, {m_err, POLLIN, 0}};
+    for (;;) {
+        if (poll(fds, m_err >= 0 ? 2 : 1, -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (fds[1].revents) {
+            std::string chunk;
+            if (childprocess::readSome(m_err, chunk)) {
+                if (m_errText.size() < maxErrorText)
+                    m_errText += chunk;
+            } else {
+                ::close(m_err);
+                m_err = -1;
+                fds[1].fd = -1;
+            }
+        }
+        if (fds[0].revents)
+            return childprocess::readSome(m_out, m_buffer);
+    }
+}
+
+std::optional<script::RaisedError> HelperSession::awaitReady()
+{
+    for (;;) {
+        const helperprotocol::Decoded decoded = helperprotocol::decodeReady(m_buffer);
+        if (decoded.status == helperprotocol::DecodeStatus::complete) {
+            m_buffer.erase(0, decoded.consumed);
+            return std::nullopt;
+        }
+        if (decoded.status == helperprotocol::DecodeStatus::malformed)
+            return privilegeError(QStringLiteral("The privileged helper did not announce itself."));
+        if (!readMore())
+            return failureAfterExit();
+    }
+}
+
+script::RaisedError HelperSession::failureAfterExit()
 {
     closeInput();
     reap();
@@ -177,27 +231,31 @@ script::RaisedError HelperSession::failureAfterExit(const QString &during)
     const int status = m_exitStatus.value_or(-1);
     const QString detail = fromLocal(m_errText);
     const QString said = detail.isEmpty() ? QString() : QStringLiteral(" It said: %1").arg(detail);
-    // pkexec's answers: 126 the dialog was dismissed or the password refused,
-    // 127 no authentication was possible. The helper never exits with either.
+    const QString during = QStringLiteral("while running a command");
+    // pkexec's answers: 126 the dialog was dismissed, 127 no authentication
+    // happened. The helper never exits with either.
     if (status == 126)
         return {script::userCanceledNumber, QStringLiteral("User canceled.")};
-    if (status == 127)
-        return {script::privilegeErrorNumber,
-                QStringLiteral("Administrator privileges are not available: no authentication agent is running or "
-                               "this user may not authenticate (%1 exited with status 127).%2")
-                    .arg(m_launch.first(), said)};
+    if (status == 127) {
+        // In the order a user meets them, one to a line.
+        QString message = QStringLiteral("Administrator privileges are not available. Likely causes:\n"
+                                         "the password was not accepted,\n"
+                                         "this user may not install software,\n"
+                                         "or no authentication agent is running.\n"
+                                         "(%1 exited with status 127.)")
+                              .arg(m_launch.first());
+        if (!detail.isEmpty())
+            message += QStringLiteral("\nIt said: ") + detail;
+        return privilegeError(message);
+    }
     if (status < 0)
-        return {script::privilegeErrorNumber,
-                QStringLiteral("The privileged helper was ended by signal %1 (%2) %3.%4")
-                    .arg(-status)
-                    .arg(signalName(-status), during, said)};
-    return {script::privilegeErrorNumber,
-            QStringLiteral("The privileged helper stopped with status %1 %2.%3").arg(status).arg(during, said)};
+        return privilegeError(QStringLiteral("The privileged helper was ended by signal %1 (%2) %3.%4")
+                                  .arg(-status)
+                                  .arg(signalName(-status), during, said));
+    return privilegeError(QStringLiteral("The privileged helper stopped with status %1 %2.%3").arg(status).arg(during, said));
 }
 
-std::variant<script::ShellReply, script::RaisedError> HelperSession::run(const QString &command, const QString &user,
-                                                                         const QString &home,
-                                                                         const std::function<void(pid_t)> *started)
+std::variant<script::ShellReply, script::RaisedError> HelperSession::send(const helperprotocol::Request &request)
 {
     if (m_failure)
         return *m_failure;
@@ -206,47 +264,33 @@ std::variant<script::ShellReply, script::RaisedError> HelperSession::run(const Q
             m_failure = failure;
             return *failure;
         }
-        if (started && *started)
-            (*started)(m_pid);
+        if (m_events.started)
+            m_events.started(m_pid);
+        if (auto failure = awaitReady()) {
+            m_failure = failure;
+            return *failure;
+        }
+        if (m_events.ready)
+            m_events.ready();
     }
-    const QString during = QStringLiteral("while running a command");
-    const helperprotocol::Request request{command.toStdString(), QFile::encodeName(user).toStdString(),
-                                          QFile::encodeName(home).toStdString()};
     if (!writeWithoutSigpipe(m_in, helperprotocol::encode(request))) {
-        m_failure = failureAfterExit(during);
+        m_failure = failureAfterExit();
         return *m_failure;
     }
-
-    std::string buffer;
-    pollfd fds[2] = {{m_out, POLLIN, 0}, {m_err, POLLIN, 0}};
     for (;;) {
         helperprotocol::Reply reply;
-        const auto decoded = helperprotocol::decode(buffer, reply);
-        if (decoded.status == helperprotocol::DecodeStatus::complete)
+        const auto decoded = helperprotocol::decode(m_buffer, reply);
+        if (decoded.status == helperprotocol::DecodeStatus::complete) {
+            m_buffer.erase(0, decoded.consumed);
             return script::ShellReply{reply.status, QByteArray::fromStdString(reply.out),
                                       QByteArray::fromStdString(reply.err)};
+        }
         if (decoded.status == helperprotocol::DecodeStatus::malformed) {
-            m_failure = script::RaisedError{script::privilegeErrorNumber,
-                                            QStringLiteral("The privileged helper sent a malformed reply.")};
+            m_failure = privilegeError(QStringLiteral("The privileged helper sent a malformed reply."));
             return *m_failure;
         }
-        if (poll(fds, 2, -1) < 0) {
-            if (errno == EINTR)
-                continue;
-            m_failure = failureAfterExit(during);
-            return *m_failure;
-        }
-        if (fds[1].fd >= 0 && fds[1].revents) {
-            std::string chunk;
-            if (childprocess::readSome(m_err, chunk)) {
-                if (m_errText.size() < maxErrorText)
-                    m_errText += chunk;
-            } else {
-                fds[1].fd = -1;
-            }
-        }
-        if (fds[0].revents && !childprocess::readSome(m_out, buffer)) {
-            m_failure = failureAfterExit(during);
+        if (!readMore()) {
+            m_failure = failureAfterExit();
             return *m_failure;
         }
     }

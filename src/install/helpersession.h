@@ -1,5 +1,6 @@
 #pragma once
 
+#include "script/helper/helperprotocol.h"
 #include "script/scripterror.h"
 #include "script/shellreply.h"
 
@@ -7,46 +8,54 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <string>
 #include <sys/types.h>
 #include <variant>
 
-// The installer's end of the privileged helper: started once, on the first
-// command that needs it, through the elevation command (pkexec), and ended
-// when the session is destroyed. Everything after a failed start or a dead
-// helper raises the same error, so one script run asks for the password once.
+// The installer's end of the privileged helper for one script run: started
+// on the first request, through the elevation command (pkexec), and told
+// that the run is over when the session is destroyed. Everything after a
+// failed start or a dead helper raises the same error, so one script run
+// asks for the password once.
 class HelperSession
 {
 public:
-    // `launch` is the elevation command followed by the helper's path, or
-    // just the helper's path to start it directly.
-    explicit HelperSession(QStringList launch);
+    struct Events
+    {
+        // The helper (or the elevation command) has been started.
+        std::function<void(pid_t)> started;
+        // The helper has announced itself: under pkexec, the user has authenticated.
+        std::function<void()> ready;
+    };
+
+    // `launch` is the elevation command, by its absolute path, followed by
+    // the helper's path, or just the helper's path to start it directly.
+    explicit HelperSession(QStringList launch, Events events = {});
     ~HelperSession();
     HelperSession(const HelperSession &) = delete;
     HelperSession &operator=(const HelperSession &) = delete;
 
-    // Runs `command` as the helper's user, with USER and HOME of `user`/`home`
-    // unless the helper knows the invoking user from pkexec.
-    // `started`, when given, learns the helper's process id right after it
-    // has been started, before the command is sent.
-    std::variant<script::ShellReply, script::RaisedError> run(const QString &command, const QString &user,
-                                                              const QString &home,
-                                                              const std::function<void(pid_t)> *started = nullptr);
+    std::variant<script::ShellReply, script::RaisedError> send(const helperprotocol::Request &request);
 
     // The helper's process id while it runs, for tests that end it early.
     std::optional<pid_t> processId() const;
 
 private:
     std::optional<script::RaisedError> start();
-    script::RaisedError failureAfterExit(const QString &during);
+    std::optional<script::RaisedError> awaitReady();
+    bool readMore();
+    script::RaisedError failureAfterExit();
     void closeInput();
     void reap();
     void readError();
 
     QStringList m_launch;
+    Events m_events;
     pid_t m_pid = -1;
     int m_in = -1;  // the helper's standard input
     int m_out = -1; // its standard output
     int m_err = -1; // its standard error, where pkexec explains itself
+    std::string m_buffer; // what has arrived on its standard output
     std::string m_errText;
     std::optional<int> m_exitStatus;
     std::optional<script::RaisedError> m_failure;

@@ -73,9 +73,30 @@ return "Ok")";
 
 QString lastComponent(const QString &path) { return path.mid(path.lastIndexOf(u'/') + 1); }
 
+// `value` for a quoted Lua string, as the preset file holds it: a quote or
+// backslash escaped, a line break written as its escape (a raw one ends the
+// string for Lua).
+QString luaEscaped(const QString &value)
+{
+    QString out;
+    out.reserve(value.size());
+    for (const QChar c : value) {
+        if (c == u'\n') {
+            out += QStringLiteral("\\n");
+        } else if (c == u'\r') {
+            out += QStringLiteral("\\r");
+        } else {
+            if (c == u'\\' || c == u'"')
+                out += u'\\';
+            out += c;
+        }
+    }
+    return out;
+}
+
 } // namespace
 
-QString pasteValue(const QString &value)
+QString shellEscaped(const QString &value)
 {
     QString shell;
     shell.reserve(value.size());
@@ -84,6 +105,12 @@ QString pasteValue(const QString &value)
             shell += u'\\';
         shell += c;
     }
+    return shell;
+}
+
+QString pasteValue(const QString &value)
+{
+    const QString shell = shellEscaped(value);
     QString literal;
     literal.reserve(shell.size());
     for (const QChar c : shell) {
@@ -111,7 +138,10 @@ QString compose(const Product::InstallTargets &targets, const QStringList &plan)
             values[u"digit"] = three ? QStringLiteral("3") : QStringLiteral("4");
             values[u"presetId"] = three ? QStringLiteral("48C1AC0C-58BB-4E36-82DD-F146866B8164")
                                         : QStringLiteral("E70E900E-6A66-4882-B59A-2B05764B1430");
-            values[u"presetText"] = fill(presetText, values);
+            Values preset = values;
+            preset[u"appVeltrano"] = pasteValue(luaEscaped(targets.appVeltrano));
+            preset[u"name"] = pasteValue(luaEscaped(lastComponent(element)));
+            values[u"presetText"] = fill(presetText, preset);
             body += fill(lightroomBlock, values);
         } else {
             if (!pluginsFolderWritten) {

@@ -7,6 +7,9 @@
 
 namespace installscript {
 
+// `value` for a shell's double-quoted string: a backslash before \ " $ and `.
+QString shellEscaped(const QString &value);
+
 // Makes `value` safe to paste between the escaped double quotes of a shell
 // command inside an AppleScript string literal: first for the shell's
 // double-quoted string (a backslash before \ " $ and `), then for the

@@ -1,8 +1,11 @@
 #include "install/scripthost.h"
 
+#include "catalogue/product.h"
 #include "install/copiedfolder.h"
 #include "install/helpersession.h"
+#include "install/installscript.h"
 #include "platform/bundle.h"
+#include "platform/stagingroot.h"
 #include "script/helper/childprocess.h"
 #include "script/compiler.h"
 #include "script/interpreter.h"
@@ -58,6 +61,26 @@ public:
     }
 
 private:
+    // A command that names a path in the user's data folder works in the
+    // user's own files: root must not act there, where links the user
+    // placed could send it anywhere. Paths appear in the commands escaped
+    // for the shell's double quotes.
+    bool worksInUserFiles(const QString &command) const
+    {
+        QString folder = m_options.userDataFolder;
+        while (folder.endsWith(u'/'))
+            folder.chop(1);
+        if (folder.isEmpty())
+            return false;
+        const QString needle = installscript::shellEscaped(folder);
+        for (qsizetype at = command.indexOf(needle); at >= 0; at = command.indexOf(needle, at + 1)) {
+            const qsizetype after = at + needle.size();
+            if (after == command.size() || command[after] == u'/' || command[after] == u'"')
+                return true;
+        }
+        return false;
+    }
+
     std::variant<script::ShellReply, script::RaisedError> privileged(const QString &command)
     {
         if (!m_session) {
@@ -66,16 +89,39 @@ private:
                 launch.append(m_options.helperPath);
             else
                 launch.clear();
-            m_session.emplace(launch);
+            // The helper announces itself once it runs: under pkexec, once
+            // the password has been accepted.
+            m_session.emplace(launch, HelperSession::Events{m_options.helperStarted, [this] {
+                                  authenticationEnded();
+                                  if (m_options.helperReady)
+                                      m_options.helperReady();
+                              }});
         }
-        const bool wasRunning = m_session->processId().has_value();
-        auto reply =
-            m_session->run(command, m_options.user, m_options.home, wasRunning ? nullptr : &m_options.helperStarted);
-        // The first reply of a new helper, whatever it says, means the prompt
-        // has closed: the helper answers only once it is running, and a
-        // refused or failed prompt is an answer too.
+        auto reply = sendCommand(command);
+        // A refused or failed prompt ends the wait as well, without an announcement.
         authenticationEnded();
         return reply;
+    }
+
+    std::variant<script::ShellReply, script::RaisedError> sendCommand(const QString &command)
+    {
+        helperprotocol::Request request{helperprotocol::RequestKind::command, helperprotocol::Identity::root,
+                                        command.toStdString(), QFile::encodeName(m_options.user).toStdString(),
+                                        QFile::encodeName(m_options.home).toStdString()};
+        if (worksInUserFiles(command)) {
+            request.identity = helperprotocol::Identity::invokingUser;
+            if (!m_gaveBack && !m_options.userLightroomFolder.isEmpty()) {
+                m_gaveBack = true;
+                helperprotocol::Request giveBack = request;
+                giveBack.kind = helperprotocol::RequestKind::giveBack;
+                giveBack.command = QFile::encodeName(m_options.userLightroomFolder).toStdString();
+                auto given = m_session->send(giveBack);
+                const auto *reply = std::get_if<script::ShellReply>(&given);
+                if (!reply || reply->status != 0)
+                    return given;
+            }
+        }
+        return m_session->send(request);
     }
 
     void authenticationEnded()
@@ -95,15 +141,27 @@ private:
     const Options &m_options;
     std::optional<HelperSession> m_session;
     ScriptProgress m_progress;
+    bool m_gaveBack = false;
 };
+
+// The system's own pkexec, never one found through PATH.
+QString pkexecPath()
+{
+    for (const char *path : {"/usr/bin/pkexec", "/bin/pkexec"})
+        if (access(path, X_OK) == 0)
+            return QString::fromLatin1(path);
+    return QStringLiteral("/usr/bin/pkexec");
+}
 
 } // namespace
 
 Options Options::system()
 {
     Options options;
-    if (geteuid() != 0)
-        options.elevation = {QStringLiteral("pkexec")};
+    // A staged installation writes only into its own staging folders, as
+    // the user who started it.
+    if (geteuid() != 0 && !stagingroot::current())
+        options.elevation = {pkexecPath()};
     if (const auto folder = bundle::executableFolder())
         options.helperPath = *folder + u'/' + QString::fromLatin1(helperFileName);
     options.user = qEnvironmentVariable("USER");
@@ -114,6 +172,8 @@ Options Options::system()
         if (options.home.isEmpty())
             options.home = QFile::decodeName(entry->pw_dir);
     }
+    options.userDataFolder = Product::userApplicationSupport();
+    options.userLightroomFolder = Product::userAppSuppLR();
     return options;
 }
 

@@ -14,8 +14,9 @@ namespace scripthost {
 // a fake elevation command or another helper in their place.
 struct Options
 {
-    // Put before the helper's path to start it with administrator rights.
-    // Empty starts the helper directly, as when the installer runs as root.
+    // Put before the helper's path to start it with administrator rights,
+    // its program by absolute path. Empty starts the helper directly, as
+    // when the installer runs as root or installs into a staging root.
     QStringList elevation;
     // Absolute path of the privileged helper.
     QString helperPath;
@@ -23,14 +24,25 @@ struct Options
     // directly; through pkexec the helper takes them from PKEXEC_UID.
     QString user;
     QString home;
+    // The user's data folder: a privileged command that names a path in it
+    // works in the user's own files and runs as the invoking user.
+    QString userDataFolder;
+    // The user's Lightroom folder: before the first of those commands, root
+    // gives back what earlier installations left it there.
+    QString userLightroomFolder;
     // Told the helper's process id once it has been started.
     std::function<void(pid_t)> helperStarted;
+    // Called on the script's thread once the helper has started and, through
+    // pkexec, the user has authenticated; before its first command runs.
+    std::function<void()> helperReady;
     // Told, on the thread running the script, when each shell command
     // begins, and when the password prompt opens and closes.
     ProgressReport progress;
 
-    // pkexec unless running as root; the helper beside the executable; the
-    // user from the environment, else the user database.
+    // pkexec (by its absolute path) unless running as root or installing
+    // into a staging root; the helper beside the executable; the user from
+    // the environment, else the user database; the user's folders from the
+    // install locations.
     static Options system();
 };
 

@@ -94,7 +94,9 @@ TEST(BadInput, HostileFolderNamesInstallUnderTheirOwnNamesAndRunNothing)
     EXPECT_EQ(path.readAll(), installed.toUtf8() + '\n');
     QFile preset(world.userData() + QStringLiteral("/Adobe/Lightroom/External Editor Presets/Veltrano/Veltrano Softhaze 3.lrtemplate"));
     ASSERT_TRUE(preset.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(preset.readAll().contains("externalEditorFullPath = \"" + installed.toUtf8() + "/Softhaze3.app\",\n"));
+    // Inside the preset's Lua string the name's backslash and quotes are escaped.
+    const QString luaInstalled = maker + QStringLiteral("`touch %1` \\\\ Lightroom \\\"q\\\"").arg(canary);
+    EXPECT_TRUE(preset.readAll().contains("externalEditorFullPath = \"" + luaInstalled.toUtf8() + "/Softhaze3.app\",\n"));
     EXPECT_TRUE(QFileInfo::exists(world.userData() + QStringLiteral("/Adobe/Lightroom/Export Presets/Veltrano Softhaze 3/Preset.lrtemplate")));
 
     for (const QString &folder : {QStringLiteral("/"), QDir::currentPath(), QDir::homePath(), world.root.path()}) {

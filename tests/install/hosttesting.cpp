@@ -26,9 +26,9 @@ scripthost::Options direct()
 scripthost::Options asNobody(unsigned invokingUid)
 {
     scripthost::Options options = direct();
-    options.elevation = {QStringLiteral("setpriv"),   QStringLiteral("--reuid=nobody"),
+    options.elevation = {QStringLiteral("/usr/bin/setpriv"),   QStringLiteral("--reuid=nobody"),
                          QStringLiteral("--regid=nogroup"), QStringLiteral("--clear-groups"),
-                         QStringLiteral("env"),       QStringLiteral("PKEXEC_UID=%1").arg(invokingUid)};
+                         QStringLiteral("/usr/bin/env"), QStringLiteral("PKEXEC_UID=%1").arg(invokingUid)};
     return options;
 }
 
@@ -73,7 +73,7 @@ QList<int> scanProcesses(const std::function<bool(const QString &pid)> &matches)
 
 scripthost::Options marked(scripthost::Options options, const QString &marker)
 {
-    options.elevation << QStringLiteral("env") << QStringLiteral("VELTRANO_TEST_MARK=") + marker;
+    options.elevation << QStringLiteral("/usr/bin/env") << QStringLiteral("VELTRANO_TEST_MARK=") + marker;
     return options;
 }
 

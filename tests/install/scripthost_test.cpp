@@ -129,8 +129,9 @@ TEST(PrivilegedCommand, PromptFailuresRaiseReadableErrors)
         {"dismissed", elevatedBy(QStringLiteral("exit 126")), QStringLiteral("User canceled."), {}},
         {"not authorized",
          elevatedBy(QStringLiteral("echo 'Error executing command as another user: No authentication agent found.' >&2; exit 127")),
-         QStringLiteral("Administrator privileges are not available: no authentication agent is running"),
-         QStringLiteral("It said: Error executing command as another user: No authentication agent found.")},
+         QStringLiteral("Administrator privileges are not available. Likely causes:\nthe password was not accepted,\n"
+                        "this user may not install software,\nor no authentication agent is running.\n"),
+         QStringLiteral("\nIt said: Error executing command as another user: No authentication agent found.")},
         {"no pkexec", noPkexec, QStringLiteral("Administrator privileges are not available: /nonexistent/pkexec cannot be started"),
          QStringLiteral("No such file or directory")},
         {"no helper", noHelper,
