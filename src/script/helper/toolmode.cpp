@@ -71,7 +71,9 @@ struct Destination
 // Where each source of a recursive copy lands.
 std::vector<Destination> destinations(const std::vector<std::string> &operands)
 {
-    const std::string &target = operands.back();
+    std::string target = operands.back();
+    while (target.size() > 1 && target.back() == '/')
+        target.pop_back();
     struct stat info;
     const bool intoFolder = operands.size() > 2 || (stat(target.c_str(), &info) == 0 && S_ISDIR(info.st_mode));
     std::vector<Destination> out;
