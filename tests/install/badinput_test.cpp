@@ -7,9 +7,14 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace hosttesting;
 
@@ -199,4 +204,123 @@ TEST(BadInput, AHelperKilledDuringTheInstallationIsAReadableFailure)
     EXPECT_EQ(run.settings.currentPage(), Page::summary);
     EXPECT_EQ(lines.value(1), QStringLiteral("ERROR VALUE ") + message);
     EXPECT_TRUE(eventuallyEmpty([&] { return processesMarked(marker); }));
+}
+
+namespace {
+
+// A small tmpfs at `where`, filled to the last byte, unmounted when done.
+class FullDisk
+{
+public:
+    explicit FullDisk(const QString &where)
+        : m_where(QFile::encodeName(where))
+    {
+        QDir().mkpath(where);
+        if (::mount("tmpfs", m_where.constData(), "tmpfs", 0, "size=64k,mode=0755") != 0) {
+            m_error = QString::fromLocal8Bit(std::strerror(errno));
+            return;
+        }
+        m_mounted = true;
+        const int fd = ::open(m_where + "/filler", O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        const QByteArray block(4096, 'x');
+        while (fd >= 0 && ::write(fd, block.constData(), size_t(block.size())) > 0) {
+        }
+        ::close(fd);
+    }
+    ~FullDisk()
+    {
+        if (m_mounted)
+            umount2(m_where.constData(), MNT_DETACH);
+    }
+    FullDisk(const FullDisk &) = delete;
+    FullDisk &operator=(const FullDisk &) = delete;
+
+    QString error() const { return m_mounted ? QString() : m_error; }
+
+private:
+    QByteArray m_where;
+    bool m_mounted = false;
+    QString m_error;
+};
+
+// A product whose Lightroom variant is named `name`, with an empty presets folder.
+void writeLightroomProduct(const TempFolder &resources, const QString &name)
+{
+    const QString variant = QStringLiteral("Products/Softhaze 3/") + name;
+    resources.writeFile(variant + QStringLiteral("/softhaze3.lrdevplugin/Info.lua"), "info");
+    resources.makeFolder(variant + QStringLiteral("/Veltrano Softhaze 3"));
+    resources.writeFile(variant + QStringLiteral("/Softhaze3.app/Contents/softhaze3"), "app");
+}
+
+} // namespace
+
+TEST(BadInput, AFullDiskIsReportedWithTheFileAndTheCause)
+{
+    if (!runningAsRoot())
+        GTEST_SKIP() << "mounting a small file system needs root";
+    struct Row
+    {
+        const char *name;
+        QString full;     // below the world's root
+        QString expected; // the whole message, or its start when `startOnly`
+        bool startOnly;
+    };
+    const Row rows[] = {
+        {"writing a preset", QStringLiteral("xdg"),
+         QStringLiteral("echo: %1/xdg/Adobe/Lightroom/External Editor Presets/Veltrano/Veltrano Softhaze 3.lrtemplate: "
+                        "No space left on device"),
+         false},
+        {"copying a plug-in", QStringLiteral("opt"), QStringLiteral("cp: "), true},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        InstallWorld world;
+        TempFolder resources;
+        world.resourceFolder = resources.path();
+        writeLightroomProduct(resources, QStringLiteral("Softhaze 3 Lightroom"));
+        FullDisk disk(world.root(row.full));
+        if (!disk.error().isEmpty())
+            GTEST_SKIP() << "cannot mount a tmpfs here: " << disk.error().toStdString();
+        InstallRun run(world);
+        run.install();
+        const QString message = run.settings.logDetailsStr();
+        EXPECT_TRUE(run.settings.completedWithErrors());
+        if (row.startOnly) {
+            EXPECT_TRUE(message.startsWith(row.expected)) << message.toStdString();
+            EXPECT_TRUE(message.contains(world.root(row.full))) << message.toStdString();
+            EXPECT_TRUE(message.endsWith(QStringLiteral("No space left on device"))) << message.toStdString();
+        } else {
+            EXPECT_EQ(message, row.expected.arg(world.root.path()));
+        }
+    }
+}
+
+TEST(BadInput, PathAndPresetHoldTheNameAsItStands)
+{
+    struct Row
+    {
+        QString name;    // the Lightroom variant's folder
+        QString luaName; // the same inside the preset's Lua string
+    };
+    const Row rows[] = {
+        {QStringLiteral("Soft\\chaze Lightroom"), QStringLiteral("Soft\\\\chaze Lightroom")},
+        {QStringLiteral("Soft \"3\" \\n Lightroom"), QStringLiteral("Soft \\\"3\\\" \\\\n Lightroom")},
+        {QStringLiteral("-n -e \\c Lightroom\\"), QStringLiteral("-n -e \\\\c Lightroom\\\\")},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name.toStdString());
+        InstallWorld world;
+        TempFolder resources;
+        world.resourceFolder = resources.path();
+        writeLightroomProduct(resources, row.name);
+        InstallRun run(world);
+        EXPECT_EQ(run.install().value(1), QStringLiteral("ERROR VALUE Ok"));
+        const QString maker = world.applications() + QStringLiteral("/Veltrano/");
+        QFile path(maker + row.name + QStringLiteral("/softhaze3.lrdevplugin/Path.txt"));
+        ASSERT_TRUE(path.open(QIODevice::ReadOnly));
+        EXPECT_EQ(path.readAll(), (maker + row.name).toUtf8() + '\n');
+        QFile preset(world.userData() + QStringLiteral("/Adobe/Lightroom/External Editor Presets/Veltrano/Veltrano Softhaze 3.lrtemplate"));
+        ASSERT_TRUE(preset.open(QIODevice::ReadOnly));
+        EXPECT_EQ(preset.readAll(), presetFile(QStringLiteral("3"), maker + row.luaName));
+    }
 }

@@ -96,3 +96,45 @@ void applyOutcome()
     for (int i = 0; i < 5; ++i)
         QCoreApplication::processEvents();
 }
+
+QByteArray presetFile(const QString &digit, const QString &installed)
+{
+    const QString id = digit == u"3" ? QStringLiteral("48C1AC0C-58BB-4E36-82DD-F146866B8164")
+                                     : QStringLiteral("E70E900E-6A66-4882-B59A-2B05764B1430");
+    return QStringLiteral("s = {id = \"%1\",internalName = \"Veltrano Softhaze %2\",title = \"Veltrano Softhaze %2\","
+                          "type = \"ExternalEditor\",value = {\n"
+                          "externalEditingFormat = \"TIFF_None_16_ProPhotoRGB\",externalEditingFormat_dpi = 240,"
+                          "externalEditorFullPath = \"%3/Softhaze%2.app\",\n"
+                          "},version = 0,}\n")
+        .arg(id, digit, installed)
+        .toUtf8();
+}
+
+Tree expectedSampleTree(const QString &resourceFolder, const QString &root, const QString &userData)
+{
+    const QString products = resourceFolder + QStringLiteral("/Products");
+    const QString applications = root + QStringLiteral("/opt");
+    const QString lightroomFolder = userData + QStringLiteral("/Adobe/Lightroom/");
+    Tree tree;
+    for (const QString &digit : {QStringLiteral("3"), QStringLiteral("4")}) {
+        const QString plain = QStringLiteral("Softhaze %1 Plug-in").arg(digit);
+        const QString lightroom = QStringLiteral("Softhaze %1 Lightroom").arg(digit);
+        const QString product = products + QStringLiteral("/Softhaze ") + digit;
+        addCopy(tree, QStringLiteral("opt/Veltrano/") + plain, product + u'/' + plain);
+        addLink(tree, QStringLiteral("usr/local/share/Adobe/Plug-Ins/CC/Veltrano/") + plain,
+                applications + QStringLiteral("/Veltrano/") + plain);
+
+        const QString installed = applications + QStringLiteral("/Veltrano/") + lightroom;
+        addCopy(tree, QStringLiteral("opt/Veltrano/") + lightroom, product + u'/' + lightroom);
+        addFile(tree, QStringLiteral("opt/Veltrano/%1/softhaze%2.lrdevplugin/Path.txt").arg(lightroom, digit),
+                installed.toUtf8() + '\n');
+        const QString presets = QStringLiteral("Veltrano Softhaze ") + digit;
+        addCopy(tree, lightroomFolder + QStringLiteral("Export Presets/") + presets,
+                product + u'/' + lightroom + u'/' + presets);
+        addLink(tree, lightroomFolder + QStringLiteral("Modules/softhaze%1.lrdevplugin").arg(digit),
+                installed + QStringLiteral("/softhaze%1.lrdevplugin").arg(digit));
+        addFile(tree, lightroomFolder + QStringLiteral("External Editor Presets/Veltrano/%1.lrtemplate").arg(presets),
+                presetFile(digit, installed));
+    }
+    return tree;
+}

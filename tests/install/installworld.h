@@ -39,5 +39,13 @@ void addLink(Tree &tree, const QString &relative, const QString &target);
 // Adds a copy of the tree at `source` below `relative`.
 void addCopy(Tree &tree, const QString &relative, const QString &source);
 
+// The preset file the install writes for `digit`, naming `installed` (as the
+// Lua string holds it) as the installed folder.
+QByteArray presetFile(const QString &digit, const QString &installed);
+
+// The tree an installation of the sample products in `resourceFolder` must
+// leave below `root`, with the user's data folder at `userData` (relative to `root`).
+Tree expectedSampleTree(const QString &resourceFolder, const QString &root, const QString &userData);
+
 // Lets the queued outcome of a script run apply.
 void applyOutcome();

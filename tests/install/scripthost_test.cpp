@@ -286,3 +286,40 @@ TEST(Progress, ReportsEachCommandAsItBeginsAndThePromptWhileItIsOpen)
         }
     }
 }
+
+TEST(PrivilegedCommand, ReadyIsToldOnceAfterTheStartAndBeforeTheFirstCommand)
+{
+    struct Row
+    {
+        const char *name;
+        scripthost::Options options;
+        QStringList events;
+        QString result;
+    };
+    const Row rows[] = {
+        {"started and up", direct(), {QStringLiteral("started"), QStringLiteral("ready")}, QStringLiteral("ran")},
+        {"prompt dismissed", elevatedBy(QStringLiteral("exit 126")), {QStringLiteral("started")},
+         QStringLiteral("User canceled.")},
+        {"helper ends before it is up", elevatedBy(QStringLiteral("exit 3")), {QStringLiteral("started")},
+         QStringLiteral("The privileged helper stopped with status 3 while running a command.")},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        TempFolder temp;
+        const QString ready = temp(QStringLiteral("ready"));
+        QStringList events;
+        scripthost::Options options = row.options;
+        options.helperStarted = [&](pid_t) { events << QStringLiteral("started"); };
+        options.helperReady = [&] {
+            events << QStringLiteral("ready");
+            QFile(ready).open(QIODevice::WriteOnly);
+        };
+        // Each command finds what the notification left: it came first.
+        const QString command = QStringLiteral("do shell script \"test -e '%1'\" with administrator privileges\n").arg(ready);
+        const ScriptOutcome outcome = runGuarded(QStringLiteral("try\n") + command + command
+                                                     + QStringLiteral("on error errMsg\nreturn errMsg\nend try\nreturn \"ran\""),
+                                                 options);
+        EXPECT_EQ(outcome.result, row.result);
+        EXPECT_EQ(events, row.events);
+    }
+}

@@ -1,0 +1,438 @@
+#include "installworld.h"
+#include "script/helper/helperprotocol.h"
+#include "usertesting.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+
+#include <csignal>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace hosttesting;
+using namespace usertesting;
+
+namespace {
+
+
+QByteArray encoded(const QString &path) { return QFile::encodeName(path); }
+
+QString writeFile(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(content);
+    return path;
+}
+
+void giveTo(const QString &path, uid_t uid, gid_t gid) { lchown(encoded(path).constData(), uid, gid); }
+
+QString linkText(const QString &path)
+{
+    char target[256] = {};
+    const ssize_t size = readlink(encoded(path).constData(), target, sizeof target - 1);
+    return size > 0 ? QString::fromLatin1(target, size) : QString();
+}
+
+bool eventuallyExists(const QString &path)
+{
+    for (int i = 0; i < 600 && !QFileInfo::exists(path); ++i)
+        QThread::msleep(50);
+    return QFileInfo::exists(path);
+}
+
+// An unprivileged desktop user who starts the installer, which elevates
+// through a stand-in for pkexec; the local install folders lie below
+// world(), root's, and the user's home is world("home").
+class AsDesktopUser : public ::testing::Test
+{
+public:
+    void SetUp() override
+    {
+        if (!runningAsRoot())
+            GTEST_SKIP() << "creating users and a setuid stand-in for pkexec needs root";
+        chmod(encoded(temp.path()).constData(), 0755);
+        QDir().mkpath(world());
+        user = std::make_unique<TestUser>(world(QStringLiteral("home")));
+        if (!user->exists())
+            GTEST_SKIP() << "useradd could not create a test user";
+        if (const QString error = installPrograms(temp(QStringLiteral("programs")), *user, programs); !error.isEmpty())
+            GTEST_SKIP() << error.toStdString();
+        // The sample products, where the user can read them.
+        ASSERT_EQ(QProcess::execute(QStringLiteral("/bin/cp"), {QStringLiteral("-R"), QStringLiteral(VELTRANO_SOURCE_DIR "/resources"), sampleResources}), 0);
+    }
+
+    QString world(const QString &relative = {}) const
+    {
+        return temp(QStringLiteral("world")) + (relative.isEmpty() ? QString() : u'/' + relative);
+    }
+    QString lightroom(const QString &relative = {}) const
+    {
+        return user->home() + QStringLiteral("/.local/share/Adobe/Lightroom") + (relative.isEmpty() ? QString() : u'/' + relative);
+    }
+
+    Finished install(const QString &resources)
+    {
+        return runInstaller(programs, {QStringLiteral("--elevation"), programs.elevation, QStringLiteral("--system-root"), world(),
+                             QStringLiteral("--install"), resources},
+                            user.get());
+    }
+
+    // A folder of root's, with a secret only root may read, that no link may lead root to change.
+    QString victim()
+    {
+        const QString folder = world(QStringLiteral("victim"));
+        QDir(folder).removeRecursively();
+        writeFile(folder + QStringLiteral("/shadow"), "secret");
+        chmod(encoded(folder + QStringLiteral("/shadow")).constData(), 0600);
+        writeFile(folder + QStringLiteral("/victim.txt"), "original");
+        return folder;
+    }
+
+    // Folders the user made, as the user would have made them.
+    void userFolders(const QString &path)
+    {
+        QDir().mkpath(path);
+        for (QString at = path; at.startsWith(user->home()); at = QFileInfo(at).path())
+            giveTo(at, user->uid(), user->gid());
+    }
+
+    void userLink(const QString &target, const QString &link)
+    {
+        userFolders(QFileInfo(link).path());
+        QFile::link(target, link);
+        giveTo(link, user->uid(), user->gid());
+    }
+
+    TempFolder temp;
+    const QString sampleResources = temp(QStringLiteral("resources"));
+    std::unique_ptr<TestUser> user;
+    Programs programs;
+};
+
+} // namespace
+
+TEST_F(AsDesktopUser, AFreshHomeGetsTheSampleTreeAndNothingOfRoots)
+{
+    const Finished run = install(sampleResources);
+    ASSERT_EQ(outcomeOf(run.out), QStringLiteral("Ok")) << run.out.toStdString() << run.err.toStdString();
+    EXPECT_EQ(render(treeOf(world())), render(expectedSampleTree(sampleResources, world(), QStringLiteral("home/.local/share"))));
+    EXPECT_EQ(ownedByRoot(user->home()), QStringList{});
+    QDirIterator folders(user->home(), QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (folders.hasNext()) {
+        struct stat info;
+        ASSERT_EQ(lstat(encoded(folders.next()).constData(), &info), 0);
+        EXPECT_EQ(info.st_uid, user->uid()) << folders.filePath().toStdString();
+        EXPECT_EQ(info.st_gid, user->gid()) << folders.filePath().toStdString();
+    }
+}
+
+TEST_F(AsDesktopUser, CommandsInTheUsersFilesRunAsTheUserWithAllGroupsAndTheOthersAsRoot)
+{
+    const QString data = user->home() + QStringLiteral("/.local/share");
+    temp.writeFile(QStringLiteral("script"),
+                   QStringLiteral("do shell script \"id -u > '%1/root-ids'\" with administrator privileges\n"
+                                  "do shell script \"mkdir -p \\\"%2\\\" && { id -u; id -g; id -G; } > \\\"%2/ids\\\"\""
+                                  " with administrator privileges")
+                       .arg(world(), data)
+                       .toUtf8());
+    const Finished run = runInstaller(programs, {QStringLiteral("--elevation"), programs.elevation, QStringLiteral("--script"),
+                                       temp(QStringLiteral("script"))},
+                                      user.get());
+    ASSERT_FALSE(run.out.contains(QStringLiteral("ERROR "))) << run.out.toStdString();
+    QFile rootIds(world(QStringLiteral("root-ids")));
+    ASSERT_TRUE(rootIds.open(QIODevice::ReadOnly));
+    EXPECT_EQ(rootIds.readAll(), "0\n");
+    QFile ids(data + QStringLiteral("/ids"));
+    ASSERT_TRUE(ids.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = ids.readAll().trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0], QByteArray::number(user->uid()));
+    EXPECT_EQ(lines[1], QByteArray::number(user->gid()));
+    QList<QByteArray> groups = lines[2].split(' ');
+    std::sort(groups.begin(), groups.end());
+    EXPECT_EQ(groups, (QList<QByteArray>{"100", QByteArray::number(user->gid())}));
+}
+
+TEST_F(AsDesktopUser, LinksTheUserOrTheBundlePlacedChangeNothingOfRootsAndFailTheRun)
+{
+    const QString element = QStringLiteral("Softhaze 3 Lightroom");
+    const QString bundle = temp(QStringLiteral("bundle"));
+    const QString source = bundle + QStringLiteral("/Products/Softhaze 3/") + element;
+    const QString installed = world(QStringLiteral("opt/Veltrano/")) + element;
+    struct Row
+    {
+        const char *name;
+        std::function<void(AsDesktopUser &, const QString &victim)> plant;
+        QString refusal; // what the failure says
+        bool bundleLink;
+    };
+    const Row rows[] = {
+        {"Modules is the user's link to a folder of root's",
+         [](AsDesktopUser &t, const QString &victim) { t.userLink(victim, t.lightroom(QStringLiteral("Modules"))); },
+         QStringLiteral("Permission denied"), false},
+        {"the preset file is the user's link to a file of root's",
+         [](AsDesktopUser &t, const QString &victim) {
+             t.userLink(victim + QStringLiteral("/victim.txt"),
+                        t.lightroom(QStringLiteral("External Editor Presets/Veltrano/Veltrano Softhaze 3.lrtemplate")));
+         },
+         QStringLiteral("Permission denied"), false},
+        {"the export presets folder is the user's link to a folder of root's",
+         [](AsDesktopUser &t, const QString &victim) {
+             t.userLink(victim, t.lightroom(QStringLiteral("Export Presets/Veltrano Softhaze 3")));
+         },
+         QStringLiteral("Permission denied"), false},
+        {"the bundle's presets folder is a link out of the product",
+         [source](AsDesktopUser &, const QString &victim) {
+             QDir(source + QStringLiteral("/Veltrano Softhaze 3")).removeRecursively();
+             QFile::link(victim, source + QStringLiteral("/Veltrano Softhaze 3"));
+         },
+         QStringLiteral("the link '%1/Veltrano Softhaze 3' leads outside it (to '%2')").arg(installed, world(QStringLiteral("victim"))),
+         true},
+        {"the bundle's plug-in folder is a link out of the product",
+         [source](AsDesktopUser &, const QString &victim) {
+             QDir(source + QStringLiteral("/softhaze3.lrdevplugin")).removeRecursively();
+             QFile::link(victim, source + QStringLiteral("/softhaze3.lrdevplugin"));
+         },
+         QStringLiteral("the link '%1/softhaze3.lrdevplugin' leads outside it").arg(installed), true},
+        {"the bundle's Path.txt is a relative link out of the product",
+         [source](AsDesktopUser &, const QString &) {
+             symlink("../../../../../../victim/victim.txt",
+                     encoded(source + QStringLiteral("/softhaze3.lrdevplugin/Path.txt")).constData());
+         },
+         QStringLiteral("the link '%1/softhaze3.lrdevplugin/Path.txt' leads outside it").arg(installed), true},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        user->freshHome();
+        QDir(world(QStringLiteral("opt"))).removeRecursively();
+        QDir(bundle).removeRecursively();
+        QDir().mkpath(QFileInfo(source).path());
+        ASSERT_EQ(QProcess::execute(QStringLiteral("/bin/cp"),
+                                    {QStringLiteral("-R"), sampleResources + QStringLiteral("/Products/Softhaze 3/") + element, source}),
+                  0);
+        const QString victimFolder = victim();
+        row.plant(*this, victimFolder);
+        const QString before = snapshot(victimFolder);
+
+        const Finished run = install(bundle);
+        EXPECT_TRUE(outcomeOf(run.out).contains(row.refusal)) << outcomeOf(run.out).toStdString();
+        EXPECT_EQ(snapshot(victimFolder), before);
+        EXPECT_EQ(ownedByRoot(user->home()), QStringList{});
+        if (row.bundleLink) {
+            EXPECT_FALSE(QFileInfo::exists(installed)) << "the refused copy was left in place";
+        }
+    }
+}
+
+TEST_F(AsDesktopUser, AnUpgradeGetsBackWhatRootLeftInTheHomeWithoutFollowingALink)
+{
+    const QString victimFolder = victim();
+    // What an installation that ran everything as root left behind.
+    for (const char *folder : {"Export Presets/Veltrano Softhaze 3", "External Editor Presets/Veltrano", "Modules"})
+        QDir().mkpath(lightroom(QString::fromLatin1(folder)));
+    writeFile(lightroom(QStringLiteral("Export Presets/Veltrano Softhaze 3/Old.lrtemplate")), "old");
+    QFile::link(QStringLiteral("/opt/Veltrano/gone"), lightroom(QStringLiteral("Modules/softhaze3.lrdevplugin")));
+    const QString groupRoot = writeFile(lightroom(QStringLiteral("External Editor Presets/Veltrano/Mine.lrtemplate")), "mine");
+    giveTo(groupRoot, user->uid(), 0);
+    // The user's own link to root's folder, and a second name of root's secret.
+    QFile::link(victimFolder, lightroom(QStringLiteral("Export Presets/Elsewhere")));
+    giveTo(lightroom(QStringLiteral("Export Presets/Elsewhere")), user->uid(), user->gid());
+    const QString secondName = lightroom(QStringLiteral("secret"));
+    ASSERT_EQ(link(encoded(victimFolder + QStringLiteral("/shadow")).constData(), encoded(secondName).constData()), 0);
+    const QString before = snapshot(victimFolder);
+
+    const Finished run = install(sampleResources);
+    EXPECT_EQ(outcomeOf(run.out), QStringLiteral("Ok")) << run.out.toStdString();
+    EXPECT_EQ(ownedByRoot(user->home()), QStringList{secondName}) << "only the file with another name stays root's";
+    EXPECT_EQ(snapshot(victimFolder), before);
+    struct stat info;
+    ASSERT_EQ(lstat(encoded(groupRoot).constData(), &info), 0);
+    EXPECT_EQ(info.st_gid, user->gid());
+    ASSERT_EQ(lstat(encoded(user->home() + QStringLiteral("/.local")).constData(), &info), 0);
+    EXPECT_EQ(info.st_gid, user->gid());
+}
+
+TEST_F(AsDesktopUser, NoOtherProcessOfTheUserCanOpenTheInstallersPipes)
+{
+    temp.writeFile(QStringLiteral("script"),
+                   QStringLiteral("do shell script \"touch '%1/ready'; while [ ! -e '%1/done' ]; do sleep 0.05; done\""
+                                  " with administrator privileges")
+                       .arg(temp.path())
+                       .toUtf8());
+    std::unique_ptr<QProcess> installer(startInstaller(
+        programs, {QStringLiteral("--elevation"), programs.elevation, QStringLiteral("--script"), temp(QStringLiteral("script"))},
+        user.get()));
+    ASSERT_TRUE(eventuallyExists(temp(QStringLiteral("ready"))));
+
+    // Opening a pipe of its own child shows that the way in works at all.
+    const QString attack = QStringLiteral(
+        "sleep 2 </dev/null 2>/dev/null | cat >/dev/null & c=$!; (exec 3>/proc/$c/fd/0) 2>/dev/null && echo control; "
+        "for f in $(seq 0 40); do (exec 3>/proc/%1/fd/$f) 2>/dev/null && echo write $f; "
+        "(exec 3</proc/%1/fd/$f) 2>/dev/null && echo read $f; done; kill $c")
+                               .arg(installer->processId());
+    QProcess attacker;
+    attacker.start(QStringLiteral("/usr/bin/setpriv"),
+                   {QStringLiteral("--reuid=%1").arg(user->uid()), QStringLiteral("--regid=%1").arg(user->gid()),
+                    QStringLiteral("--init-groups"), QStringLiteral("/bin/sh"), QStringLiteral("-c"), attack});
+    ASSERT_TRUE(attacker.waitForFinished(60000));
+    EXPECT_EQ(attacker.readAllStandardOutput(), "control\n");
+
+    temp.writeFile(QStringLiteral("done"));
+    ASSERT_TRUE(installer->waitForFinished(60000));
+    EXPECT_FALSE(installer->readAllStandardOutput().contains("ERROR"));
+}
+
+TEST_F(AsDesktopUser, ElevationIsTheSystemsOwnPkexecAndAStagedInstallHasNone)
+{
+    // A pkexec of the user's, first on PATH.
+    const QString planted = temp(QStringLiteral("planted"));
+    const QString ran = temp(QStringLiteral("planted-ran"));
+    writeFile(planted + QStringLiteral("/pkexec"), QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(ran).toUtf8());
+    chmod(encoded(planted + QStringLiteral("/pkexec")).constData(), 0755);
+    QProcessEnvironment path;
+    path.insert(QStringLiteral("PATH"), planted + QStringLiteral(":/usr/bin:/bin"));
+
+    const Finished elevated = runInstaller(programs, {QStringLiteral("--system-root"), world(), QStringLiteral("--install"), sampleResources},
+                                           user.get(), path);
+    EXPECT_FALSE(QFileInfo::exists(ran)) << "the planted pkexec ran";
+    // The system's pkexec has no authority to ask here, so nothing is installed.
+    EXPECT_TRUE(outcomeOf(elevated.out).startsWith(QStringLiteral("Administrator privileges are not available")))
+        << elevated.out.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(world(QStringLiteral("opt"))));
+
+    const QString work = temp(QStringLiteral("work"));
+    QDir().mkpath(work);
+    giveTo(work, user->uid(), user->gid());
+    QProcessEnvironment staged = path;
+    staged.insert(QStringLiteral("VELTRANO_INSTALL_ROOT"), QStringLiteral("stage"));
+    const Finished run = runInstaller(programs, {QStringLiteral("--install"), sampleResources}, user.get(), staged, work);
+    EXPECT_EQ(outcomeOf(run.out), QStringLiteral("Ok")) << run.out.toStdString() << run.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(ran));
+    EXPECT_TRUE(QFileInfo(work + QStringLiteral("/stage/opt/Veltrano/Softhaze 3 Lightroom/softhaze3.lrdevplugin/Path.txt")).isFile());
+    EXPECT_EQ(ownedByRoot(work), QStringList{});
+    EXPECT_EQ(ownedByRoot(user->home()), QStringList{});
+}
+
+TEST(Runs, NothingACommandStartedOutlivesItTheHelperOrTheInstaller)
+{
+    if (!runningAsRoot())
+        GTEST_SKIP() << "the helper starts directly only as root";
+    enum class Ending { commandEnds, installerKilled, helperKilled, commandKillsServer };
+    struct Row
+    {
+        const char *name;
+        Ending ending;
+        const char *command; // %1 is the marker, a sleep time no other test uses
+    };
+    // A check after the command that no process with the marker is left; the
+    // pattern does not match itself.
+    const QString noneLeft = QStringLiteral("! grep -l '4[1]\\\\.%1' /proc/[0-9]*/cmdline 2>/dev/null");
+    const Row rows[] = {
+        {"closes its output and runs on", Ending::commandEnds, "exec >/dev/null 2>&1; sleep 41.%1 &"},
+        {"starts a new session", Ending::commandEnds, "setsid sleep 41.%1 </dev/null >/dev/null 2>&1 &"},
+        {"closes its output, installer killed", Ending::installerKilled, "exec >/dev/null 2>&1; sleep 41.%1 & sleep 41.%1"},
+        {"new session, installer killed", Ending::installerKilled, "setsid sleep 41.%1 </dev/null >/dev/null 2>&1 & sleep 41.%1"},
+        {"new session, helper killed", Ending::helperKilled, "setsid sleep 41.%1 </dev/null >/dev/null 2>&1 & sleep 41.%1"},
+        {"new session, then kills the helper's server", Ending::commandKillsServer,
+         "setsid sleep 41.%1 </dev/null >/dev/null 2>&1 & sleep 0.2; kill -9 $PPID; sleep 41.%1"},
+    };
+    TempFolder temp;
+    int index = 0;
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString marker = QStringLiteral("41.%1").arg(++index);
+        const QString command = QString::fromLatin1(row.command).arg(index);
+        QString script = QStringLiteral("do shell script \"%1\" with administrator privileges\n").arg(command);
+        if (row.ending == Ending::commandEnds)
+            script += QStringLiteral("do shell script \"%1\" with administrator privileges\n").arg(noneLeft.arg(index));
+        const QString file = temp(QStringLiteral("script%1").arg(index));
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(script.toUtf8());
+        out.close();
+        std::unique_ptr<QProcess> installer(startInstaller(Programs{}, {QStringLiteral("--script"), file}, nullptr));
+        ASSERT_TRUE(installer->waitForStarted());
+        if (row.ending == Ending::commandEnds) {
+            ASSERT_TRUE(installer->waitForFinished(60000));
+            EXPECT_EQ(installer->readAllStandardOutput().contains("ERROR"), false) << "a process was left after its command";
+        } else {
+            ASSERT_TRUE(installer->waitForReadyRead(30000));
+            const pid_t helper = QString::fromUtf8(installer->readLine()).section(u' ', 1).trimmed().toInt();
+            ASSERT_GT(helper, 0);
+            if (row.ending != Ending::commandKillsServer) {
+                // The command and what it started run before anything is killed.
+                ASSERT_TRUE(eventuallyEmpty([&] {
+                    return processesWithArgument(marker).size() >= 2 ? QList<int>{} : QList<int>{0};
+                }));
+            }
+            if (row.ending == Ending::installerKilled)
+                kill(static_cast<pid_t>(installer->processId()), SIGKILL);
+            else if (row.ending == Ending::helperKilled)
+                kill(helper, SIGKILL);
+            ASSERT_TRUE(installer->waitForFinished(60000));
+        }
+        EXPECT_TRUE(eventuallyEmpty([&] { return processesWithArgument(marker); })) << "left running: " << marker.toStdString();
+        for (const int left : processesWithArgument(marker))
+            kill(left, SIGKILL);
+    }
+}
+
+TEST(Runs, NoRequestRunsAfterTheEndOfTheRunThoughSomeoneHoldsThePipe)
+{
+    if (!runningAsRoot())
+        GTEST_SKIP() << "the helper starts directly only as root";
+    TempFolder temp;
+    const QString late = temp(QStringLiteral("late"));
+    int held = -1;
+    scripthost::Options options = direct();
+    pid_t helper = -1;
+    options.helperStarted = [&](pid_t pid) { helper = pid; };
+    // Once the helper is up, a second writer opens its request pipe through
+    // /proc (root may), as another process would have before.
+    options.helperReady = [&] {
+        QFile children(QStringLiteral("/proc/%1/task/%1/children").arg(helper));
+        ASSERT_TRUE(children.open(QIODevice::ReadOnly));
+        const QString server = QString::fromLatin1(children.readAll()).trimmed();
+        const QString input = linkText(QStringLiteral("/proc/%1/fd/0").arg(server));
+        for (const QString &fd : QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::System | QDir::Files)) {
+            const QString path = QStringLiteral("/proc/self/fd/") + fd;
+            if (held < 0 && linkText(path) == input)
+                held = ::open(encoded(path).constData(), O_WRONLY | O_CLOEXEC);
+        }
+    };
+    const ScriptOutcome outcome = runGuarded(
+        QStringLiteral("do shell script \"true\" with administrator privileges\nreturn \"Ok\""), options, std::chrono::seconds(30));
+    EXPECT_EQ(outcome.result, QStringLiteral("Ok"));
+    ASSERT_GE(held, 0) << "the pipe was not found";
+
+    helperprotocol::Request request;
+    request.command = QStringLiteral("touch '%1'").arg(late).toStdString();
+    const std::string bytes = helperprotocol::encode(request);
+    const auto previous = signal(SIGPIPE, SIG_IGN);
+    (void)!::write(held, bytes.data(), bytes.size());
+    signal(SIGPIPE, previous);
+    ::close(held);
+    QThread::msleep(300);
+    EXPECT_FALSE(QFileInfo::exists(late)) << "a request after the end of the run was executed";
+
+    // The helper on its own: a request after the end in the same write is never read.
+    QProcess raw;
+    raw.start(helperPath(), {});
+    ASSERT_TRUE(raw.waitForStarted());
+    helperprotocol::Request first;
+    first.command = QStringLiteral("echo first").toStdString();
+    helperprotocol::Request end;
+    end.kind = helperprotocol::RequestKind::endOfRun;
+    raw.write(QByteArray::fromStdString(helperprotocol::encode(first) + helperprotocol::encode(end) + bytes));
+    ASSERT_TRUE(raw.waitForFinished(30000));
+    EXPECT_EQ(raw.exitCode(), 0);
+    EXPECT_TRUE(raw.readAllStandardOutput().contains("first\n"));
+    EXPECT_FALSE(QFileInfo::exists(late));
+}
