@@ -15,10 +15,11 @@ namespace childprocess {
 enum class Spawn {
     // posix_spawn: cheap in a large multi-threaded process.
     shared,
-    // fork: the child dies with its parent, leads a new process group, may
-    // take another user's identity and keeps `Invocation::keptDescriptor` as
-    // descriptor `keptDescriptorNumber`. Only for single-threaded callers
-    // such as the helper.
+    // A child of our own making, as cheap as posix_spawn's: it dies with its
+    // parent, leads a new process group, may take another user's identity
+    // and keeps `Invocation::keptDescriptor` as descriptor
+    // `keptDescriptorNumber`. Only for single-threaded callers such as the
+    // helper, one run at a time.
     guarded,
 };
 
