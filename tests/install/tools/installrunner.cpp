@@ -46,7 +46,11 @@ int main(int argc, char *argv[])
     AppEnvironment environment = AppEnvironment::system();
     const QString resources = option("--install");
     environment.resourceFolder = [resources] { return std::optional<QString>(resources); };
-    environment.runScript = [options](const QString &script) { return scripthost::runWith(script, options); };
+    environment.runScript = [options](const QString &script, const ProgressReport &report) {
+        scripthost::Options reporting = options;
+        reporting.progress = report;
+        return scripthost::runWith(script, reporting);
+    };
     if (const QString root = option("--system-root"); !root.isEmpty()) {
         environment.installTargets = [root] {
             return Product::targetsFrom({root + QStringLiteral("/opt"), root + QStringLiteral("/usr/local/share"),
