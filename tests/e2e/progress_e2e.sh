@@ -7,9 +7,11 @@
 #
 #   progress_e2e.sh <path to the VeltranoInstaller executable inside its bundle>
 #
-# E2E_BIG_MB sets the size of the big product (default 300). When
-# E2E_SCREENSHOTS names a folder and ImageMagick's `import` is installed,
-# screenshots of the progress overlay are saved there.
+# The big product holds four folders, each a second name of one file whose
+# size is chosen on this machine so that copying one folder takes at least
+# half a second: the run then lasts a few seconds however fast the disk is.
+# When E2E_SCREENSHOTS names a folder and ImageMagick's `import` is
+# installed, screenshots of the progress overlay are saved there.
 # Exits 0 on success, 77 when it cannot run here, anything else on failure.
 set -euo pipefail
 [ -n "${E2E_TRACE:-}" ] && { PS4='+ $(date +%S.%N | cut -c1-6) '; set -x; }
@@ -27,16 +29,26 @@ if [ -z "${VELTRANO_E2E_UNDER_X:-}" ]; then
     fi
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
-    # A copy of the bundle with one more product: a plug-in folder of a few
-    # hundred megabytes.
+    # A copy of the bundle with one more product of four big plug-in folders.
     bundle=$(realpath "$(dirname "$exe")/../..")
     cp -R "$bundle" "$work/Installer.app"
-    big="$work/Installer.app/Contents/Resources/Products/Bigshot 9/Bigshot 9 Plug-in"
-    mkdir -p "$big"
-    for part in 1 2 3 4; do
-        head -c "$(( ${E2E_BIG_MB:-300} * 1024 * 1024 / 4 ))" /dev/zero >"$big/part$part.bin"
+    product="$work/Installer.app/Contents/Resources/Products/Bigshot 9"
+    mkdir -p "$product/Bigshot 9 Part 1"
+    megabytes=64
+    while :; do
+        head -c "$((megabytes * 1024 * 1024))" /dev/zero >"$product/Bigshot 9 Part 1/data.bin"
+        started=$(date +%s%N)
+        cp -R "$product/Bigshot 9 Part 1" "$work/calibration"
+        elapsed_ms=$(( ($(date +%s%N) - started) / 1000000 ))
+        rm -rf "$work/calibration"
+        [ "$elapsed_ms" -ge 500 ] || [ "$megabytes" -ge 1024 ] && break
+        megabytes=$((megabytes * 2))
     done
-    export VELTRANO_E2E_UNDER_X=1 VELTRANO_E2E_WORK="$work"
+    for part in 2 3 4; do
+        mkdir "$product/Bigshot 9 Part $part"
+        ln "$product/Bigshot 9 Part 1/data.bin" "$product/Bigshot 9 Part $part/data.bin"
+    done
+    export VELTRANO_E2E_UNDER_X=1 VELTRANO_E2E_WORK="$work" E2E_BIG_MB=$megabytes
     status=0
     xvfb-run -a -f "$work/Xauthority" -s "-screen 0 1280x1024x24" "$here/progress_e2e.sh" \
         "$work/Installer.app/Contents/MacOS/$(basename "$exe")" || status=$?
@@ -88,7 +100,7 @@ rewrites=()
 seen_big=
 while grep -qP "^overlay\tinstallProgress$" "$geometry"; do
     rewrites+=("$(stat -c %y "$geometry")")
-    if [ -z "$seen_big" ] && grep -qP "^progress\t[0-9]+\t[0-9]+\t0\tBigshot 9 Plug-in$" "$geometry"; then
+    if [ -z "$seen_big" ] && grep -qP "^progress\t[0-9]+\t[0-9]+\t0\tBigshot 9 Part [0-9]$" "$geometry"; then
         seen_big=1
         if [ -n "${E2E_SCREENSHOTS:-}" ] && command -v import >/dev/null; then
             mkdir -p "$E2E_SCREENSHOTS"
@@ -106,8 +118,10 @@ distinct=$(printf '%s\n' "${rewrites[@]}" | sort -u | wc -l)
 wait_for "the summary page" "^page\tsummary$"
 wait_for "no overlay after the run" "^overlay\tnone$"
 grep -q "^ERROR VALUE Ok$" "$work/stdout.txt" || fail "the install script did not answer Ok"
-copied=$(du -sb "$root/opt/Veltrano/Bigshot 9 Plug-in" | cut -f1)
-[ "$copied" -ge $(( ${E2E_BIG_MB:-300} * 1024 * 1024 )) ] || fail "only $copied bytes of the big product were copied"
+for part in 1 2 3 4; do
+    copied=$(stat -c %s "$root/opt/Veltrano/Bigshot 9 Part $part/data.bin" 2>/dev/null || echo 0)
+    [ "$copied" -eq $((E2E_BIG_MB * 1024 * 1024)) ] || fail "only $copied bytes of big folder $part were copied"
+done
 
 # The click on Next made during the run must not act as Close now.
 sleep 1
