@@ -5,6 +5,7 @@
 class QStackedLayout;
 
 // The white, thinly bordered panel that shows one page's content at a time.
+// Pages fill the whole panel and the border line is drawn over them.
 class ContentPanel : public QWidget
 {
     Q_OBJECT
@@ -18,7 +19,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     QStackedLayout *m_pages = nullptr;
+    // Drawn over the current page; named "contentPanelBorder".
+    QWidget *m_border = nullptr;
 };
