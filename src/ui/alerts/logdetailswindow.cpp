@@ -5,49 +5,43 @@
 
 #include <QClipboard>
 #include <QHBoxLayout>
-#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 LogDetailsWindow::LogDetailsWindow(AppSettings &settings, QWidget *parent)
     : AlertCard(cardColor(), maximumCardSize, LimitScope::wholeCard, parent)
     , m_settings(settings)
 {
+    // Named by what the log explains.
+    setAccessibleName(tr("The installation was not completed successfully."));
     const int padding = alertmetrics::defaultPadding;
     QVBoxLayout *content = column();
     content->setSpacing(5);
     content->addSpacerItem(new QSpacerItem(0, 5, QSizePolicy::Minimum, QSizePolicy::Expanding));
 
-    m_logText = new QLabel;
+    // A view made for large plain text: it lays out only the lines in sight,
+    // so a log of many megabytes opens and closes at once. It scrolls both
+    // ways, takes the focus and has a caret, so the log can be read line by
+    // line and selected from the keyboard.
+    m_logText = new QPlainTextEdit(columnWidget());
     m_logText->setObjectName(QStringLiteral("logText"));
-    m_logText->setTextFormat(Qt::PlainText);
-    m_logText->setWordWrap(false);
-    m_logText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_logText->setReadOnly(true);
     m_logText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_logText->setContentsMargins(padding, padding, padding, padding);
-    m_logText->setAutoFillBackground(true);
+    m_logText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_logText->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_logText->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_logText->document()->setDocumentMargin(padding);
     QPalette white = m_logText->palette();
-    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::Base, Qt::white);
     m_logText->setPalette(white);
-
-    m_logArea = new QScrollArea(columnWidget());
-    m_logArea->setObjectName(QStringLiteral("logArea"));
-    // The text keeps its natural size and sits at the top left; the area
-    // stays white around a short text and scrolls each way a long one needs.
-    m_logArea->setWidgetResizable(true);
-    m_logArea->setWidget(m_logText);
-    m_logArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_logArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_logArea->setFrameShape(QFrame::NoFrame);
-    m_logArea->setBackgroundRole(QPalette::Base);
-    m_logArea->viewport()->setPalette(white);
+    m_logText->setAccessibleName(tr("Details"));
     // 500 by 300 where the window allows; in a smaller window it gives way
     // with the card instead of pushing the buttons out of sight.
-    m_logArea->setMaximumSize(logAreaSize);
-    m_logArea->setMinimumSize(0, 0);
-    m_logArea->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    content->addWidget(m_logArea, 1);
+    m_logText->setMaximumSize(logAreaSize);
+    m_logText->setMinimumSize(0, 0);
+    m_logText->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    content->addWidget(m_logText, 1);
     content->addStretch();
 
     auto *copy = new QPushButton(tr("Copy to Clipboard"), columnWidget());
@@ -69,10 +63,37 @@ LogDetailsWindow::LogDetailsWindow(AppSettings &settings, QWidget *parent)
     refresh();
 }
 
+QString LogDetailsWindow::shownText(const QString &log)
+{
+    QString shown;
+    qsizetype copied = 0;
+    qsizetype lineStart = 0;
+    while (lineStart < log.size()) {
+        qsizetype lineEnd = log.indexOf(QLatin1Char('\n'), lineStart);
+        if (lineEnd < 0)
+            lineEnd = log.size();
+        for (qsizetype cut = lineStart + longestShownLine; cut < lineEnd; cut += longestShownLine) {
+            shown += QStringView(log).sliced(copied, cut - copied);
+            shown += QLatin1Char('\n');
+            copied = cut;
+        }
+        lineStart = lineEnd + 1;
+    }
+    // Most logs have no such line and are returned as they are.
+    if (copied == 0)
+        return log;
+    shown += QStringView(log).sliced(copied);
+    return shown;
+}
+
 void LogDetailsWindow::refresh()
 {
-    if (m_logText->text() != m_settings.logDetailsStr())
-        m_logText->setText(m_settings.logDetailsStr());
+    // Comparing with the text shown last costs nothing while the two share
+    // their data, which they do until the log changes.
+    if (m_shownLog.isNull() || m_shownLog != m_settings.logDetailsStr()) {
+        m_shownLog = m_settings.logDetailsStr();
+        m_logText->setPlainText(shownText(m_shownLog));
+    }
 }
 
 void LogDetailsWindow::copyToClipboard()
