@@ -1,6 +1,7 @@
 #include "ui/alertview.h"
 
 #include "state/appsettings.h"
+#include "ui/accessibility.h"
 #include "ui/alerts/accesstimer.h"
 #include "ui/alerts/finderalert.h"
 #include "ui/alerts/geometryreport.h"
@@ -10,7 +11,6 @@
 #include "ui/alerts/overlayframe.h"
 #include "ui/alerts/progressalert.h"
 
-#include <QApplication>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QUrl>
@@ -23,6 +23,7 @@ AlertView::AlertView(AppSettings &settings, QWidget *parent)
     // simply stays up.
     , m_openUrl([](const QUrl &url) { QDesktopServices::openUrl(url); })
 {
+    accessibility::install();
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     if (parent) {
@@ -118,12 +119,18 @@ void AlertView::replaceOverlay(Overlay overlay)
     }
 
     if (!card) {
-        const bool hadFocus = isAncestorOf(QApplication::focusWidget());
+        // The window's own focus child: it is kept while the window is
+        // inactive, when the application has no focus widget at all.
+        const bool hadFocus = isAncestorOf(window()->focusWidget());
+        setBeneathEnabled(true);
         hide();
-        if (hadFocus && parentWidget())
-            parentWidget()->setFocus(Qt::OtherFocusReason);
+        if (hadFocus)
+            giveFocusBack();
         return;
     }
+    QWidget *focus = window()->focusWidget();
+    if (parentWidget() && parentWidget()->isAncestorOf(focus) && !isAncestorOf(focus))
+        m_focusBeneath = focus;
     m_frame = new OverlayFrame(card, this);
     m_frame->setObjectName(QStringLiteral("overlayFrame"));
     layout()->addWidget(m_frame);
@@ -131,7 +138,43 @@ void AlertView::replaceOverlay(Overlay overlay)
         setGeometry(parentWidget()->rect());
     show();
     raise();
-    // No button takes the focus, so none looks like a default; the page
-    // beneath loses it, and Tab leads into the overlay.
-    m_frame->setFocus(Qt::OtherFocusReason);
+    // The card itself takes the focus, so assistive technology announces it
+    // by its message; no button takes it, so none looks like a default, and
+    // Tab leads on to the buttons.
+    card->setFocus(Qt::OtherFocusReason);
+    // Only then is the page disabled, or Qt would move its focus along the
+    // page first.
+    setBeneathEnabled(false);
+}
+
+void AlertView::setBeneathEnabled(bool enabled)
+{
+    if (!parentWidget())
+        return;
+    for (QObject *child : parentWidget()->children()) {
+        auto *beneath = qobject_cast<QWidget *>(child);
+        if (beneath && beneath != this && !beneath->isWindow())
+            beneath->setEnabled(enabled);
+    }
+}
+
+void AlertView::giveFocusBack()
+{
+    QWidget *target = m_focusBeneath;
+    m_focusBeneath = nullptr;
+    if (target && target->isVisible() && target->isEnabled()) {
+        target->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    // What had the focus is gone with its page: the first control of the
+    // window takes it instead.
+    if (!parentWidget())
+        return;
+    for (QWidget *w = parentWidget()->nextInFocusChain(); w && w != parentWidget(); w = w->nextInFocusChain()) {
+        if (parentWidget()->isAncestorOf(w) && !isAncestorOf(w) && w->isVisible() && w->isEnabled()
+            && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }

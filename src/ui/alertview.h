@@ -18,16 +18,20 @@ class QUrl;
 // state on the event loop turn after each change announcement.
 //
 // While no overlay is chosen the layer is hidden and every click reaches the
-// page beneath. While one is shown it covers its parent's whole area, takes
-// every pointer event and the keyboard focus away from the page, and Tab moves
-// among the overlay's own buttons only.
+// page beneath. While one is shown it covers its parent's whole area and is
+// modal for every kind of user: it takes every pointer event, the layers
+// beneath it (its parent's other children) are disabled, so neither the
+// keyboard nor assistive technology can reach or press anything there, and
+// Tab moves among the overlay's own controls only. The overlay's card takes
+// the focus when it appears; when the overlay goes, the focus returns to what
+// had it before. Nothing else disables the layers beneath.
 //
 // The buttons, by objectName, for tests and automation:
 //   license alert:             "readLicenseButton", "disagreeButton", "agreeButton"
 //   install confirmation:      "cancelInstallButton", "installButton"
 //   file manager access alert: "closeAppButton", "openSettingsButton"
 //   log details window:        "copyLogButton", "closeLogButton"
-//                              (log area "logArea", its text "logText")
+//                              (its log area "logText")
 //   installation progress:     no buttons ("progressHeading", "progressBar",
 //                              "progressDetail")
 // The overlay itself is the child named "overlayFrame".
@@ -54,12 +58,16 @@ private:
     void scheduleRefresh();
     void refresh();
     void replaceOverlay(Overlay overlay);
+    void setBeneathEnabled(bool enabled);
+    void giveFocusBack();
 
     AppSettings &m_settings;
     UrlOpener m_openUrl;
     // What is on screen, derived from the state at the last evaluation.
     Overlay m_shown = Overlay::none;
     QPointer<OverlayFrame> m_frame;
+    // What had the focus on the page when the first overlay came up.
+    QPointer<QWidget> m_focusBeneath;
     // Exists exactly while the file manager access alert is shown.
     std::unique_ptr<AccessTimer> m_accessTimer;
     bool m_refreshPending = false;

@@ -1,6 +1,7 @@
 #include "ui/contentview.h"
 
 #include "state/appsettings.h"
+#include "ui/accessibility.h"
 #include "ui/alertview.h"
 #include "ui/colors.h"
 #include "ui/contentpanel.h"
@@ -33,6 +34,10 @@ ContentView::ContentView(AppSettings &settings, Document::ResourceFolder resourc
     , m_settings(settings)
     , m_document(resourceFolder)
 {
+    accessibility::install();
+    // The program's name, as the desktop shows it; the description says the
+    // page, so a page change is announced.
+    setAccessibleName(QStringLiteral("Veltrano Installer"));
     m_document.load(QStringLiteral("VeltranoEULA"));
 
     QPalette light = palette();
@@ -195,6 +200,8 @@ void ContentView::refresh()
     const Page page = m_settings.currentPage();
     m_pageBar->refresh(page);
     m_title->setText(pageTitle(page));
+    if (accessibleDescription() != pageName(page))
+        setAccessibleDescription(pageName(page));
 
     refreshLicenseView(page);
     switch (page) {

@@ -9,6 +9,7 @@ LogoView::LogoView(const QImage &logo, QWidget *parent)
     , m_logo(logo)
 {
     setObjectName(QStringLiteral("logo"));
+    setAccessibleName(QStringLiteral("Veltrano"));
     setFixedWidth(metrics::logoWidth);
     setMinimumHeight(metrics::logoMinimumHeight);
     setMaximumHeight(metrics::logoMaximumHeight);

@@ -1,37 +1,27 @@
 #include "ui/pagebar.h"
 
 #include "ui/colors.h"
+#include "ui/listrow.h"
 #include "ui/logoview.h"
 #include "ui/metrics.h"
 #include "ui/pagetexts.h"
 #include "ui/symbolview.h"
+#include "ui/wrappinglabel.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QVBoxLayout>
 
 namespace {
 
-QWidget *makeRow(Page page, SymbolView *&dot)
+ListRow *makeRow(Page page)
 {
-    auto *row = new QWidget;
     const QString label = pageBarLabel(page);
-    row->setObjectName(QStringLiteral("pageRow:") + label);
-    row->setFixedHeight(metrics::pageRowHeight);
-
-    dot = new SymbolView(Symbol::circleFill, colors::gray(), QSize(metrics::pageDotSize, metrics::pageDotSize));
+    auto *dot = new SymbolView(Symbol::circleFill, colors::gray(), QSize(metrics::pageDotSize, metrics::pageDotSize));
     dot->setObjectName(QStringLiteral("pageDot:") + label);
-
-    auto *text = new QLabel(label);
-    text->setObjectName(QStringLiteral("pageLabel:") + label);
-    text->setTextFormat(Qt::PlainText);
-
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(metrics::defaultSpacing);
-    layout->addWidget(dot, 0, Qt::AlignVCenter);
-    layout->addWidget(text, 0, Qt::AlignVCenter);
-    layout->addStretch();
+    // At least the row's standard height; a large font wraps the label onto
+    // more lines rather than cutting it off.
+    auto *row = new ListRow(label, dot, metrics::pageRowHeight);
+    row->setObjectName(QStringLiteral("pageRow:") + label);
+    row->label()->setObjectName(QStringLiteral("pageLabel:") + label);
     return row;
 }
 
@@ -58,17 +48,18 @@ PageBar::PageBar(const QImage &logo, QWidget *parent)
     rows->setContentsMargins(metrics::defaultPadding, 0, metrics::defaultPadding, 0);
     rows->setSpacing(0);
     for (const Page page : allPages)
-        rows->addWidget(makeRow(page, m_dots[std::size_t(rawValue(page))]));
+        rows->addWidget(m_rows[std::size_t(rawValue(page))] = makeRow(page));
     column->addLayout(rows);
     column->addStretch(1);
 }
 
 void PageBar::refresh(Page currentPage)
 {
-    for (const Page page : allPages)
-        m_dots[std::size_t(rawValue(page))]->setSymbol(Symbol::circleFill,
-                                                       page == currentPage ? colors::blue() : colors::gray());
+    for (const Page page : allPages) {
+        ListRow *row = m_rows[std::size_t(rawValue(page))];
+        const bool current = page == currentPage;
+        row->symbol()->setSymbol(Symbol::circleFill, current ? colors::blue() : colors::gray());
+        row->setCurrent(current, current ? tr("Current page") : QString());
+    }
 }
-
-
 QSize PageBar::sizeHint() const { return {metrics::pageBarMaximumWidth, QWidget::sizeHint().height()}; }

@@ -6,10 +6,11 @@
 #include <array>
 #include <QWidget>
 
-class SymbolView;
+class ListRow;
 
 // The column at the window's leading edge: the logo and one row per page,
-// with a dot that marks the current page.
+// with a dot that marks the current page. Assistive technology hears the
+// current row as selected and described as the current page.
 //
 // Object names: "logo"; per page "pageRow:<label>", holding "pageDot:<label>"
 // and "pageLabel:<label>", where <label> is the page bar label.
@@ -25,5 +26,5 @@ public:
     QSize sizeHint() const override;
 
 private:
-    std::array<SymbolView *, allPages.size()> m_dots{};
+    std::array<ListRow *, allPages.size()> m_rows{};
 };

@@ -23,3 +23,9 @@ QString pageTitle(Page page)
     }
     return {};
 }
+
+QString pageName(Page page)
+{
+    const QString title = pageTitle(page);
+    return title.isEmpty() ? pageBarLabel(page) : title;
+}

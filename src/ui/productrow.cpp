@@ -4,16 +4,24 @@
 #include "ui/fonts.h"
 #include "ui/metrics.h"
 #include "ui/symbols.h"
+#include "ui/wrappinglabel.h"
 
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+
+#include <algorithm>
 
 namespace {
 
 constexpr int fontSize = 14;
 constexpr int boxSize = 14;
 constexpr int verticalPadding = 4;
+// Room around the box and the name for the focus mark, so it never covers
+// either of them.
+constexpr int focusMargin = 3;
+constexpr int focusGap = 2;
+constexpr int nameLeft = focusMargin + boxSize + metrics::defaultSpacing;
 
 } // namespace
 
@@ -26,36 +34,48 @@ ProductRow::ProductRow(const ProductKey &key, QWidget *parent)
     setFont(systemFont(fontSize));
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
+    // A check box to assistive technology, whose checked state is the
+    // product's flag. A click never changes it here (nextCheckState); the
+    // page sets it from the state on every refresh.
+    setCheckable(true);
     // The accessible name is the product's; the text is never shown by the
     // button machinery, so an "&" in a folder name stays a plain character.
     setAccessibleName(m_name);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
 }
 
 void ProductRow::setSelected(bool selected)
 {
-    if (selected == m_selected)
+    if (selected == isChecked())
         return;
-    m_selected = selected;
+    setChecked(selected);
     update();
 }
 
-QRect ProductRow::checkBoxRect() const
-{
-    return {0, (height() - boxSize) / 2, boxSize, boxSize};
-}
+int ProductRow::nameWidth(int rowWidth) const { return std::max(rowWidth - nameLeft - focusMargin, 1); }
+
+QRect ProductRow::checkBoxRect() const { return {focusMargin, (height() - boxSize) / 2, boxSize, boxSize}; }
 
 QRect ProductRow::nameRect() const
 {
-    const int left = boxSize + metrics::defaultSpacing;
-    return {left, 0, fontMetrics().horizontalAdvance(m_name) + 2, height()};
+    const QSize text = wrappedtext::size(m_name, font(), nameWidth(width()));
+    return {nameLeft, (height() - text.height()) / 2, text.width() + 2, text.height()};
 }
 
 QSize ProductRow::sizeHint() const
 {
-    const QFontMetrics metrics(font());
-    return {boxSize + ::metrics::defaultSpacing + metrics.horizontalAdvance(m_name) + 2,
-            std::max(boxSize, metrics.height()) + 2 * verticalPadding};
+    const int width = nameLeft + wrappedtext::naturalWidth(m_name, font()) + 2 + focusMargin;
+    return {width, heightForWidth(width)};
+}
+
+QSize ProductRow::minimumSizeHint() const { return {nameLeft + focusMargin + 1, heightForWidth(sizeHint().width())}; }
+
+int ProductRow::heightForWidth(int width) const
+{
+    const int text = std::max(wrappedtext::size(m_name, font(), nameWidth(width)).height(), fontMetrics().height());
+    return std::max(boxSize, text) + 2 * verticalPadding;
 }
 
 bool ProductRow::hitButton(const QPoint &pos) const
@@ -63,17 +83,23 @@ bool ProductRow::hitButton(const QPoint &pos) const
     return checkBoxRect().contains(pos) || nameRect().contains(pos);
 }
 
+void ProductRow::nextCheckState() {}
+
 void ProductRow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    paintSymbol(painter, m_selected ? Symbol::checkmarkSquareFill : Symbol::square, QRectF(checkBoxRect()),
-                m_selected ? colors::blue() : colors::secondaryLabel());
+    const bool selected = isSelected();
+    paintSymbol(painter, selected ? Symbol::checkmarkSquareFill : Symbol::square, QRectF(checkBoxRect()),
+                selected ? colors::blue() : colors::secondaryLabel());
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(nameRect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_name);
+    painter.setFont(font());
+    const QRect name = nameRect();
+    wrappedtext::paint(painter, QRect(name.left(), name.top(), nameWidth(width()), name.height()), m_name,
+                       Qt::AlignLeft);
     if (hasFocus()) {
         QStyleOptionFocusRect option;
         option.initFrom(this);
-        option.rect = rect();
+        option.rect = checkBoxRect().united(name).adjusted(-focusGap, -focusGap, focusGap, focusGap);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
     }
 }

@@ -30,6 +30,12 @@ ProductsView::ProductsView(AppSettings &settings, QWidget *parent)
     m_list->setObjectName(QStringLiteral("productList"));
     m_list->setFrameShape(QFrame::NoFrame);
     m_list->setWidgetResizable(true);
+    // Long names wrap within their rows, so the list never scrolls sideways
+    // and every check box stays in view. The rows take the focus; the list
+    // itself shows none, so Tab passes it by (it still scrolls a focused row
+    // into view).
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setFocusPolicy(Qt::NoFocus);
     auto *content = new QWidget;
     m_rows = new QVBoxLayout(content);
     m_rows->setContentsMargins(metrics::defaultPadding, metrics::defaultSpacing, metrics::defaultPadding,
@@ -64,7 +70,7 @@ void ProductsView::refresh()
         for (const ProductKey &key : keys) {
             auto *row = new ProductRow(key);
             connect(row, &ProductRow::clicked, this, [this, key] { toggle(key); });
-            m_rows->insertWidget(m_rows->count() - 1, row, 0, Qt::AlignLeft);
+            m_rows->insertWidget(m_rows->count() - 1, row);
             m_rowWidgets.push_back(row);
         }
     }

@@ -3,11 +3,11 @@
 #include "state/appsettings.h"
 #include "ui/colors.h"
 #include "ui/fonts.h"
+#include "ui/listrow.h"
 #include "ui/metrics.h"
 #include "ui/symbolview.h"
+#include "ui/wrappinglabel.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -19,20 +19,11 @@ constexpr int rowHeight = 26;
 
 QWidget *makeRow(const QString &name)
 {
-    auto *row = new QWidget;
-    row->setFixedHeight(rowHeight);
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(metrics::defaultSpacing);
-    layout->addWidget(new SymbolView(Symbol::circleFill, colors::gray(), QSize(bulletSize, bulletSize)), 0,
-                      Qt::AlignVCenter);
-    auto *label = new QLabel(name);
+    auto *row = new ListRow(name, new SymbolView(Symbol::circleFill, colors::gray(), QSize(bulletSize, bulletSize)),
+                            rowHeight);
+    WrappingLabel *label = row->label();
     label->setObjectName(QStringLiteral("selectedProduct:") + name);
-    // Folder names are shown as written, never read as markup.
-    label->setTextFormat(Qt::PlainText);
     label->setFont(systemFont(fontSize));
-    layout->addWidget(label, 0, Qt::AlignVCenter);
-    layout->addStretch();
     return row;
 }
 
@@ -47,6 +38,10 @@ SelectedProductsView::SelectedProductsView(AppSettings &settings, QWidget *paren
     scroll->setObjectName(QStringLiteral("selectedProductList"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
+    // Long names wrap within the rows; the list never scrolls sideways. It
+    // holds no control, so Tab passes it by.
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setFocusPolicy(Qt::NoFocus);
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);

@@ -5,10 +5,10 @@
 #include "ui/fonts.h"
 #include "ui/linkbutton.h"
 #include "ui/metrics.h"
+#include "ui/readabletext.h"
 #include "ui/symbolview.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QVBoxLayout>
 
 SummaryView::SummaryView(AppSettings &settings, QWidget *parent)
@@ -16,15 +16,13 @@ SummaryView::SummaryView(AppSettings &settings, QWidget *parent)
     , m_settings(settings)
     , m_icon(new SymbolView(Symbol::checkmarkCircle, colors::green(),
                             QSize(metrics::summaryIconSize, metrics::summaryIconSize)))
-    , m_message(new QLabel)
+    , m_message(new ReadableText)
     , m_details(new LinkButton(tr("Details")))
 {
     setObjectName(QStringLiteral("summaryPage"));
     m_icon->setObjectName(QStringLiteral("summaryIcon"));
     m_message->setObjectName(QStringLiteral("summaryMessage"));
-    m_message->setTextFormat(Qt::PlainText);
-    m_message->setWordWrap(true);
-    m_message->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_message->setAlignment(Qt::AlignHCenter);
     m_message->setFont(title3Font());
     m_message->setContentsMargins(metrics::defaultPadding, metrics::defaultPadding, metrics::defaultPadding, 0);
     m_details->setObjectName(QStringLiteral("detailsLink"));
@@ -52,6 +50,9 @@ void SummaryView::refresh()
     const bool failed = m_settings.completedWithErrors();
     m_icon->setSymbol(failed ? Symbol::exclamationmarkCircle : Symbol::checkmarkCircle,
                       failed ? colors::red() : colors::green());
+    const QString iconName = failed ? tr("Failed") : tr("Success");
+    if (m_icon->accessibleName() != iconName)
+        m_icon->setAccessibleName(iconName);
     m_message->setText(failed ? tr("The installation was not completed successfully.")
                               : tr("You have been successfully installed selected products."));
     m_details->setVisible(failed);

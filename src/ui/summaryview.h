@@ -4,14 +4,15 @@
 
 class AppSettings;
 class LinkButton;
-class QLabel;
+class ReadableText;
 class SymbolView;
 
 // The last page: whether the installation succeeded, and after a failure a
 // "Details" link that shows or hides the log.
 //
-// Object names: "summaryIcon", "summaryMessage", "detailsLink" (present only
-// after a failure).
+// Object names: "summaryIcon" (named "Success" or "Failed" for assistive
+// technology), "summaryMessage" (readable line by line), "detailsLink"
+// (present only after a failure).
 class SummaryView : public QWidget
 {
     Q_OBJECT
@@ -24,6 +25,6 @@ public:
 private:
     AppSettings &m_settings;
     SymbolView *m_icon = nullptr;
-    QLabel *m_message = nullptr;
+    ReadableText *m_message = nullptr;
     LinkButton *m_details = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "platform/linesink.h"
 #include "ui/colors.h"
 #include "ui/pagetexts.h"
+#include "ui/readabletext.h"
 #include "ui/symbolview.h"
 #include "ui/textwithattributedstring.h"
 
@@ -91,6 +92,8 @@ TEST(LicensePage, HoldsExactlyOneLicenseViewThatLivesAsLongAsThePage)
     settle();
     EXPECT_EQ(window.view->findChildren<TextWithAttributedString *>(), views);
 
+    window.settings->setShowLicenseAlert(false);
+    settle();
     window.clickNamed(QStringLiteral("goBackButton"));
     EXPECT_TRUE(window.view->findChildren<TextWithAttributedString *>().isEmpty());
     window.clickNamed(QStringLiteral("nextButton"));
@@ -172,8 +175,7 @@ TEST(SummaryPage, ALongMessageWrapsInsideThePanel)
 {
     WindowUnderTest window;
     window.goTo(Page::summary);
-    auto *message = window.named<QLabel>(QStringLiteral("summaryMessage"));
-    EXPECT_TRUE(message->wordWrap());
+    auto *message = window.named<ReadableText>(QStringLiteral("summaryMessage"));
     EXPECT_TRUE(message->alignment().testFlag(Qt::AlignHCenter));
     QWidget *panel = window.named(QStringLiteral("contentPanel"));
     EXPECT_LE(message->mapTo(panel, QPoint(message->width(), 0)).x(), panel->width());

@@ -20,6 +20,7 @@ FinderAlert::FinderAlert(AppSettings &settings, QWidget *parent)
 
     m_message =
         new QLabel(tr("To make changes with Installer please allow Finder access from Settings"), columnWidget());
+    setAccessibleName(m_message->text());
     m_message->setWordWrap(true);
     m_message->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     content->addWidget(m_message);

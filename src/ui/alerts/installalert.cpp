@@ -20,6 +20,7 @@ InstallAlert::InstallAlert(AppSettings &settings, QWidget *parent)
     content->addSpacerItem(new QSpacerItem(0, 5, QSizePolicy::Minimum, QSizePolicy::Expanding));
 
     auto *message = new QLabel(tr("Click \"Install\" button to complete the installation."), columnWidget());
+    setAccessibleName(message->text());
     message->setFont(alertmetrics::systemFont(13, Weight::bold));
     message->setWordWrap(true);
     message->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

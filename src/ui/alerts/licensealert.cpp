@@ -30,13 +30,14 @@ LicenseAlert::LicenseAlert(AppSettings &settings, QWidget *parent)
     QVBoxLayout *content = column();
     content->setSpacing(5);
     content->addSpacerItem(new QSpacerItem(0, 5, QSizePolicy::Minimum, QSizePolicy::Expanding));
-    content->addWidget(paddedText(tr("To continue using the software you must agree to the terms of the software "
-                                     "license agreement."),
-                                  Weight::bold, padding, columnWidget()));
+    const QString message =
+        tr("To continue using the software you must agree to the terms of the software license agreement.");
+    const QString choice = tr("Click Agree to continue or click Disagree to cancel and quit the Installer.");
+    setAccessibleName(message);
+    setAccessibleDescription(choice);
+    content->addWidget(paddedText(message, Weight::bold, padding, columnWidget()));
     content->addStretch();
-    content->addWidget(
-        paddedText(tr("Click Agree to continue or click Disagree to cancel and quit the Installer."), Weight::regular,
-                   padding, columnWidget()));
+    content->addWidget(paddedText(choice, Weight::regular, padding, columnWidget()));
     content->addStretch();
 
     auto *readLicense = new QPushButton(tr("Read License"), columnWidget());

@@ -8,6 +8,7 @@
 #include "support/tempfolder.h"
 #include "ui/alertview.h"
 #include "ui/contentview.h"
+#include "ui/readabletext.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -164,7 +166,7 @@ TEST_F(WindowClicks, CancelThenInstallEndsOnTheSuccessSummary)
     EXPECT_EQ(settings.currentPage(), Page::summary);
     EXPECT_FALSE(settings.completedWithErrors()) << qPrintable(settings.logDetailsStr());
     EXPECT_EQ(overlay(), Overlay::none);
-    auto *message = window->findChild<QLabel *>(QStringLiteral("summaryMessage"));
+    auto *message = window->findChild<ReadableText *>(QStringLiteral("summaryMessage"));
     ASSERT_TRUE(message);
     EXPECT_EQ(message->text(), QStringLiteral("You have been successfully installed selected products."));
     EXPECT_FALSE(visibleButton("detailsLink"));
@@ -189,15 +191,15 @@ TEST_F(WindowClicks, FailedInstallShowsItsLogAndCopiesIt)
     const QString log = settings.logDetailsStr();
     EXPECT_TRUE(log.startsWith(QLatin1String("mkdir: ")) && log.contains(QLatin1String("Not a directory")))
         << qPrintable(log);
-    auto *message = window->findChild<QLabel *>(QStringLiteral("summaryMessage"));
+    auto *message = window->findChild<ReadableText *>(QStringLiteral("summaryMessage"));
     ASSERT_TRUE(message);
     EXPECT_EQ(message->text(), QStringLiteral("The installation was not completed successfully."));
 
     click("detailsLink");
     ASSERT_EQ(overlay(), Overlay::logDetails);
-    auto *text = window->findChild<QLabel *>(QStringLiteral("logText"));
+    auto *text = window->findChild<QPlainTextEdit *>(QStringLiteral("logText"));
     ASSERT_TRUE(text && text->isVisible());
-    EXPECT_EQ(text->text(), log);
+    EXPECT_EQ(text->toPlainText(), log);
 
     QGuiApplication::clipboard()->setText(QStringLiteral("something older"));
     click("copyLogButton");

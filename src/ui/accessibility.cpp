@@ -1,0 +1,83 @@
+#include "ui/accessibility.h"
+
+#include "ui/alerts/alertcard.h"
+#include "ui/alerts/logdetailswindow.h"
+#include "ui/contentview.h"
+#include "ui/listrow.h"
+#include "ui/logoview.h"
+#include "ui/symbolview.h"
+
+#include <QAccessibleWidget>
+
+namespace {
+
+// A row announced as one item: what it holds is part of its name already.
+class ListItemInterface : public QAccessibleWidget
+{
+public:
+    explicit ListItemInterface(ListRow *row)
+        : QAccessibleWidget(row, QAccessible::ListItem)
+    {
+    }
+
+    int childCount() const override { return 0; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.selected = static_cast<const ListRow *>(widget())->isCurrent();
+        return state;
+    }
+};
+
+class CardInterface : public QAccessibleWidget
+{
+public:
+    CardInterface(QWidget *card, QAccessible::Role role)
+        : QAccessibleWidget(card, role)
+    {
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.modal = true;
+        return state;
+    }
+};
+
+QAccessibleInterface *describe(const QString &className, QObject *object)
+{
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (!widget)
+        return nullptr;
+    if (className == QLatin1String(ContentView::staticMetaObject.className()))
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    if (className == QLatin1String(ListRow::staticMetaObject.className()))
+        return new ListItemInterface(static_cast<ListRow *>(widget));
+    if (className == QLatin1String(SymbolView::staticMetaObject.className())
+        || className == QLatin1String(LogoView::staticMetaObject.className()))
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
+    if (className == QLatin1String(LogDetailsWindow::staticMetaObject.className()))
+        return new CardInterface(widget, QAccessible::Dialog);
+    if (className == QLatin1String(AlertCard::staticMetaObject.className()))
+        return new CardInterface(widget, QAccessible::AlertMessage);
+    return nullptr;
+}
+
+} // namespace
+
+namespace accessibility {
+
+void install()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(&describe);
+        return true;
+    }();
+    (void)installed;
+}
+
+} // namespace accessibility

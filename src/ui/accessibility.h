@@ -1,0 +1,21 @@
+#pragma once
+
+// How the installer's own widgets present themselves to assistive technology
+// (screen readers and the desktop's accessibility bus), where Qt's standard
+// descriptions do not fit:
+//   - the window is a frame named after the program, its description the
+//     current page;
+//   - a list row (ListRow) is one list item named by its text, selected while
+//     it is the current row, with nothing inside it announced on its own;
+//   - a symbol or the logo is a graphic with the name it was given;
+//   - an overlay's card is an alert, or a dialog for the log window, named by
+//     its message and modal.
+// Widgets that Qt describes well (buttons, check boxes, texts) keep Qt's
+// description.
+namespace accessibility {
+
+// Makes the descriptions above the ones in use. Call it before the widgets
+// are first asked about; calling it again does nothing.
+void install();
+
+} // namespace accessibility
