@@ -1,14 +1,13 @@
 #include "ui/productrow.h"
 
 #include "ui/colors.h"
+#include "ui/focusmark.h"
 #include "ui/fonts.h"
 #include "ui/metrics.h"
 #include "ui/symbols.h"
 #include "ui/wrappinglabel.h"
 
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 #include <algorithm>
 
@@ -19,8 +18,8 @@ constexpr int boxSize = 14;
 constexpr int verticalPadding = 4;
 // Room around the box and the name for the focus mark, so it never covers
 // either of them.
-constexpr int focusMargin = 3;
-constexpr int focusGap = 2;
+constexpr int focusMargin = 4;
+constexpr int focusGap = 3;
 constexpr int nameLeft = focusMargin + boxSize + metrics::defaultSpacing;
 
 } // namespace
@@ -41,7 +40,7 @@ ProductRow::ProductRow(const ProductKey &key, QWidget *parent)
     // The accessible name is the product's; the text is never shown by the
     // button machinery, so an "&" in a folder name stays a plain character.
     setAccessibleName(m_name);
-    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
 }
@@ -96,10 +95,6 @@ void ProductRow::paintEvent(QPaintEvent *)
     const QRect name = nameRect();
     wrappedtext::paint(painter, QRect(name.left(), name.top(), nameWidth(width()), name.height()), m_name,
                        Qt::AlignLeft);
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = checkBoxRect().united(name).adjusted(-focusGap, -focusGap, focusGap, focusGap);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
+    if (hasFocus())
+        paintFocusMark(painter, checkBoxRect().united(name).adjusted(-focusGap, -focusGap, focusGap, focusGap), *this);
 }

@@ -1,8 +1,8 @@
 #include "ui/readabletext.h"
 
+#include "ui/focusmark.h"
+
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QTextDocument>
 
 #include <cmath>
@@ -68,10 +68,7 @@ void ReadableText::paintEvent(QPaintEvent *event)
     if (!hasFocus())
         return;
     QPainter painter(viewport());
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = viewport()->rect();
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    paintFocusMark(painter, viewport()->rect(), *this);
 }
 
 void ReadableText::focusInEvent(QFocusEvent *event)

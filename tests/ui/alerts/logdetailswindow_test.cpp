@@ -139,3 +139,56 @@ TEST_F(LogWindow, ReopeningShowsTheCurrentText)
     open(QStringLiteral("second"));
     EXPECT_EQ(text->toPlainText(), QStringLiteral("second"));
 }
+
+namespace {
+
+struct ShownRow
+{
+    const char *name;
+    QString log;
+    int linesShown;
+};
+
+class LogShownText : public ::testing::TestWithParam<ShownRow>
+{
+};
+
+constexpr auto limit = LogDetailsWindow::longestShownLine;
+
+} // namespace
+
+// Overlong lines continue on the next line, and nothing else changes: taking
+// out exactly the added breaks gives the log back.
+TEST_P(LogShownText, BreaksOnlyOverlongLines)
+{
+    const ShownRow &row = GetParam();
+    const QString shown = LogDetailsWindow::shownText(row.log);
+    const QStringList lines = shown.split(QLatin1Char('\n'));
+    EXPECT_EQ(lines.size(), row.linesShown);
+    for (const QString &line : lines)
+        EXPECT_LE(line.size(), limit);
+    QString joined;
+    const QStringList logLines = row.log.split(QLatin1Char('\n'));
+    qsizetype next = 0;
+    for (const QString &logLine : logLines) {
+        QString rebuilt;
+        do
+            rebuilt += lines[next++];
+        while (rebuilt.size() < logLine.size());
+        EXPECT_EQ(rebuilt, logLine);
+    }
+    EXPECT_EQ(next, lines.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, LogShownText,
+    ::testing::Values(ShownRow{"empty", QString(), 1}, ShownRow{"ordinary", QStringLiteral("a\nb\n"), 3},
+                      ShownRow{"atTheLimit", QString(limit, QLatin1Char('x')), 1},
+                      ShownRow{"oneOver", QString(limit + 1, QLatin1Char('x')), 2},
+                      ShownRow{"megabytesOnOneLine", QString(2 * 1024 * 1024, QLatin1Char('y')),
+                               int((2 * 1024 * 1024 + limit - 1) / limit)},
+                      ShownRow{"longBetweenShort",
+                               QStringLiteral("first\n") + QString(2 * limit + 5, QLatin1Char('z'))
+                                   + QStringLiteral("\nlast"),
+                               5}),
+    [](const ::testing::TestParamInfo<ShownRow> &info) { return std::string(info.param.name); });
