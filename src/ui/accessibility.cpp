@@ -5,6 +5,7 @@
 #include "ui/contentview.h"
 #include "ui/listrow.h"
 #include "ui/logoview.h"
+#include "ui/productrow.h"
 #include "ui/symbolview.h"
 
 #include <QAccessibleWidget>
@@ -32,6 +33,37 @@ public:
     }
 };
 
+// A product row: a check box whose Toggle goes through a click, like a
+// mouse or Space, so the product's flag changes and the box follows it. (The
+// standard button description would flip the box alone.)
+class ProductRowInterface : public QAccessibleWidget
+{
+public:
+    explicit ProductRowInterface(ProductRow *row)
+        : QAccessibleWidget(row, QAccessible::CheckBox)
+    {
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = row()->isSelected();
+        return state;
+    }
+
+    QStringList actionNames() const override { return {toggleAction(), pressAction()}; }
+
+    void doAction(const QString &actionName) override
+    {
+        if (row()->isEnabled() && (actionName == toggleAction() || actionName == pressAction()))
+            row()->click();
+    }
+
+private:
+    ProductRow *row() const { return static_cast<ProductRow *>(widget()); }
+};
+
 class CardInterface : public QAccessibleWidget
 {
 public:
@@ -55,6 +87,8 @@ QAccessibleInterface *describe(const QString &className, QObject *object)
         return nullptr;
     if (className == QLatin1String(ContentView::staticMetaObject.className()))
         return new QAccessibleWidget(widget, QAccessible::Window);
+    if (className == QLatin1String(ProductRow::staticMetaObject.className()))
+        return new ProductRowInterface(static_cast<ProductRow *>(widget));
     if (className == QLatin1String(ListRow::staticMetaObject.className()))
         return new ListItemInterface(static_cast<ListRow *>(widget));
     if (className == QLatin1String(SymbolView::staticMetaObject.className())

@@ -5,6 +5,8 @@
 // descriptions do not fit:
 //   - the window is a frame named after the program, its description the
 //     current page;
+//   - a product row is a check box whose Toggle action clicks it, so the
+//     product's flag changes, not only the box;
 //   - a list row (ListRow) is one list item named by its text, selected while
 //     it is the current row, with nothing inside it announced on its own;
 //   - a symbol or the logo is a graphic with the name it was given;

@@ -268,7 +268,7 @@ TEST_P(OverlayToAssistiveTechnology, IsModalNamedAndHandsTheFocusBack)
 INSTANTIATE_TEST_SUITE_P(EveryOverlay, OverlayToAssistiveTechnology, ::testing::ValuesIn(overlayRows),
                          [](const ::testing::TestParamInfo<OverlayRow> &info) { return std::string(info.param.name); });
 
-// Space toggles the focused row, and what assistive technology reads follows
+// Space or a screen reader's Toggle toggles the row, and what assistive technology reads follows
 // the state: the row's checked state, and the window's description after a
 // page change. (That these changes are also sent to the bridge is seen on
 // the real accessibility bus, in tests/e2e; the offscreen platform has no
@@ -282,6 +282,13 @@ TEST(AccessibilityFollowsTheState, SpaceTogglesTheCheckedStateAndNextChangesTheD
     row->setFocus();
     for (const bool expected : {false, true}) {
         QTest::keyClick(row, Qt::Key_Space);
+        settle();
+        EXPECT_EQ(window.settings->products().at(key), expected);
+        EXPECT_EQ(bool(interfaceOf(row)->state().checked), expected);
+    }
+    // A screen reader's Toggle changes the product, not only the box.
+    for (const bool expected : {false, true}) {
+        interfaceOf(row)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
         settle();
         EXPECT_EQ(window.settings->products().at(key), expected);
         EXPECT_EQ(bool(interfaceOf(row)->state().checked), expected);

@@ -67,6 +67,12 @@ QByteArray report(const AppSettings &settings)
                     .arg(folder)
                     .toUtf8();
     }
+    // Keyboard scripts check where a key press will land before pressing.
+    if (const QWidget *focus = QApplication::focusWidget()) {
+        const QByteArray name = focus->objectName().isEmpty() ? QByteArray(focus->metaObject()->className())
+                                                               : focus->objectName().toUtf8();
+        text += QByteArray("focus\t") + name + '\n';
+    }
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (!window->isVisible())
             continue;

@@ -13,6 +13,7 @@ class QObject;
 //   progress  <command> <of commands> <1 waiting for authentication / 0> <folder copied>
 //             (only while an installation runs)
 //   window    <Qt platform name>  <width> <height>  <frame margins: left top right bottom>
+//   focus     <objectName, or class name, of the focus widget> (when one has it)
 //   button    <label without '&'>  <objectName or "-">  <1 enabled / 0>  <x> <y> <width> <height>
 // Nothing happens when the variable is unset or empty.
 namespace geometryreport {
