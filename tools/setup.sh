@@ -10,7 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     pkexec
     xvfb xauth xdotool x11-utils
-    dbus-daemon dbus-bin at-spi2-core
+    dbus-daemon dbus-bin at-spi2-core python3-pyatspi
     # Japanese, Chinese and Korean texts are measured and drawn in the tests
     # and renders with the font a desktop has for them.
     fonts-dejavu-core fonts-noto-cjk

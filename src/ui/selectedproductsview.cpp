@@ -16,11 +16,15 @@ namespace {
 constexpr int fontSize = 14;
 constexpr int bulletSize = 10;
 constexpr int rowHeight = 26;
+constexpr int rowGap = 4;
 
 QWidget *makeRow(const QString &name)
 {
     auto *row = new ListRow(name, new SymbolView(Symbol::circleFill, colors::gray(), QSize(bulletSize, bulletSize)),
                             rowHeight);
+    // A little room above and below, so wrapped names stay apart; a
+    // one-line row keeps its height.
+    row->layout()->setContentsMargins(0, rowGap, 0, rowGap);
     WrappingLabel *label = row->label();
     label->setObjectName(QStringLiteral("selectedProduct:") + name);
     label->setFont(systemFont(fontSize));
