@@ -87,6 +87,21 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>The installation was not completed successfully.</source>
+        <translation>Die Installation wurde nicht erfolgreich abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+</context>
+<context>
+    <name>PageBar</name>
+    <message>
+        <source>Current page</source>
+        <translation>Aktuelle Seite</translation>
+    </message>
 </context>
 <context>
     <name>ProductsView</name>
@@ -127,6 +142,14 @@
     <message>
         <source>You have been successfully installed selected products.</source>
         <translation>Die ausgewählten Produkte wurden erfolgreich installiert.</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Erfolgreich</translation>
     </message>
 </context>
 </TS>

@@ -87,6 +87,21 @@
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>The installation was not completed successfully.</source>
+        <translation>La instalación no se ha completado correctamente.</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+</context>
+<context>
+    <name>PageBar</name>
+    <message>
+        <source>Current page</source>
+        <translation>Página actual</translation>
+    </message>
 </context>
 <context>
     <name>ProductsView</name>
@@ -127,6 +142,14 @@
     <message>
         <source>You have been successfully installed selected products.</source>
         <translation>Los productos seleccionados se han instalado correctamente.</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Correcto</translation>
     </message>
 </context>
 </TS>

@@ -87,6 +87,21 @@
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>The installation was not completed successfully.</source>
+        <translation>L’installation ne s’est pas terminée correctement.</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+</context>
+<context>
+    <name>PageBar</name>
+    <message>
+        <source>Current page</source>
+        <translation>Page actuelle</translation>
+    </message>
 </context>
 <context>
     <name>ProductsView</name>
@@ -127,6 +142,14 @@
     <message>
         <source>You have been successfully installed selected products.</source>
         <translation>Les produits sélectionnés ont été installés avec succès.</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Réussi</translation>
     </message>
 </context>
 </TS>

@@ -87,6 +87,21 @@
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
+    <message>
+        <source>The installation was not completed successfully.</source>
+        <translation>L’installazione non è stata completata correttamente.</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Dettagli</translation>
+    </message>
+</context>
+<context>
+    <name>PageBar</name>
+    <message>
+        <source>Current page</source>
+        <translation>Pagina corrente</translation>
+    </message>
 </context>
 <context>
     <name>ProductsView</name>
@@ -127,6 +142,14 @@
     <message>
         <source>You have been successfully installed selected products.</source>
         <translation>I prodotti selezionati sono stati installati correttamente.</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Non riuscito</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Riuscito</translation>
     </message>
 </context>
 </TS>

@@ -87,6 +87,21 @@
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
+    <message>
+        <source>The installation was not completed successfully.</source>
+        <translation>インストールは正常に完了しませんでした。</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>詳細</translation>
+    </message>
+</context>
+<context>
+    <name>PageBar</name>
+    <message>
+        <source>Current page</source>
+        <translation>現在のページ</translation>
+    </message>
 </context>
 <context>
     <name>ProductsView</name>
@@ -127,6 +142,14 @@
     <message>
         <source>You have been successfully installed selected products.</source>
         <translation>選択した製品は正常にインストールされました。</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>成功</translation>
     </message>
 </context>
 </TS>

@@ -87,6 +87,21 @@
         <source>Close</source>
         <translation>닫기</translation>
     </message>
+    <message>
+        <source>The installation was not completed successfully.</source>
+        <translation>설치가 성공적으로 완료되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>자세히</translation>
+    </message>
+</context>
+<context>
+    <name>PageBar</name>
+    <message>
+        <source>Current page</source>
+        <translation>현재 페이지</translation>
+    </message>
 </context>
 <context>
     <name>ProductsView</name>
@@ -127,6 +142,14 @@
     <message>
         <source>You have been successfully installed selected products.</source>
         <translation>선택한 제품이 성공적으로 설치되었습니다.</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>실패</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>성공</translation>
     </message>
 </context>
 </TS>

@@ -87,6 +87,21 @@
         <source>Close</source>
         <translation>Fechar</translation>
     </message>
+    <message>
+        <source>The installation was not completed successfully.</source>
+        <translation>A instalação não foi concluída com êxito.</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalhes</translation>
+    </message>
+</context>
+<context>
+    <name>PageBar</name>
+    <message>
+        <source>Current page</source>
+        <translation>Página atual</translation>
+    </message>
 </context>
 <context>
     <name>ProductsView</name>
@@ -127,6 +142,14 @@
     <message>
         <source>You have been successfully installed selected products.</source>
         <translation>Os produtos selecionados foram instalados com sucesso.</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Falha</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Sucesso</translation>
     </message>
 </context>
 </TS>

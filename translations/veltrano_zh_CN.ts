@@ -87,6 +87,21 @@
         <source>Close</source>
         <translation>关闭</translation>
     </message>
+    <message>
+        <source>The installation was not completed successfully.</source>
+        <translation>安装未成功完成。</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>详细信息</translation>
+    </message>
+</context>
+<context>
+    <name>PageBar</name>
+    <message>
+        <source>Current page</source>
+        <translation>当前页面</translation>
+    </message>
 </context>
 <context>
     <name>ProductsView</name>
@@ -127,6 +142,14 @@
     <message>
         <source>You have been successfully installed selected products.</source>
         <translation>已成功安装所选产品。</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>成功</translation>
     </message>
 </context>
 </TS>
