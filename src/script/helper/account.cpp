@@ -11,20 +11,25 @@ std::optional<Account> Account::of(uid_t uid)
     const passwd *entry = getpwuid(uid);
     if (!entry)
         return std::nullopt;
-    Account account{entry->pw_name, entry->pw_dir, {entry->pw_uid, entry->pw_gid, {}}};
+    return Account{entry->pw_name, entry->pw_dir, {entry->pw_uid, entry->pw_gid, {}}};
+}
+
+bool Account::readGroups()
+{
+    std::vector<gid_t> groups;
     int count = 32;
     for (int attempt = 0; attempt < 4; ++attempt) {
-        account.credentials.groups.resize(static_cast<std::size_t>(count));
+        groups.resize(static_cast<std::size_t>(count));
         const int previous = count;
-        if (getgrouplist(account.name.c_str(), account.credentials.gid, account.credentials.groups.data(), &count)
-            >= 0) {
-            account.credentials.groups.resize(static_cast<std::size_t>(count));
-            return account;
+        if (getgrouplist(name.c_str(), credentials.gid, groups.data(), &count) >= 0) {
+            groups.resize(static_cast<std::size_t>(count));
+            credentials.groups = std::move(groups);
+            return true;
         }
         if (count <= previous)
             count = previous * 4;
     }
-    return std::nullopt;
+    return false;
 }
 
 std::optional<Account> Account::invoking()

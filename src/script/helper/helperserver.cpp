@@ -136,6 +136,8 @@ private:
         if (request.identity == Identity::invokingUser && geteuid() != m_user.credentials.uid) {
             if (geteuid() != 0)
                 return {1, {}, "cannot run a command as " + m_user.name + ": the helper runs as another user"};
+            if (!m_groupsRead && !(m_groupsRead = m_user.readGroups()))
+                return {1, {}, "cannot run a command as " + m_user.name + ": the user's groups cannot be read"};
             invocation.credentials = m_user.credentials;
         }
         // pkexec names the user who asked in PKEXEC_UID; that user, not
@@ -155,6 +157,7 @@ private:
     }
 
     Account m_user;
+    bool m_groupsRead = false;
     bool m_fromPkexec;
     int m_self;
     int m_lifeline;
