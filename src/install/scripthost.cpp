@@ -52,9 +52,11 @@ public:
                                   QByteArray::fromStdString(reply.err)};
     }
 
+    // The same folder the install targets are built on; a relative
+    // XDG_DATA_HOME never names it.
     QString applicationSupportFolder() override
     {
-        QString folder = qEnvironmentVariable("XDG_DATA_HOME");
+        QString folder = m_options.userDataFolder;
         if (folder.isEmpty())
             folder = m_options.home + QStringLiteral("/.local/share");
         return folder.endsWith(u'/') ? folder : folder + u'/';

@@ -76,6 +76,22 @@ INSTANTIATE_TEST_SUITE_P(
                                 "end tell\non error errMsg\nreturn 0\nend try"),
                  QStringLiteral("1"), std::nullopt}));
 
+TEST(ApplicationSupport, IsTheUsersDataFolderOfTheInstallTargets)
+{
+    // The environment's own value, relative here, must not take over.
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", "relative/data");
+    const QString source = QStringLiteral("set p to path to application support\nreturn p");
+    for (const auto &[dataFolder, expected] : {std::pair{QStringLiteral("/data/u"), QStringLiteral("/data/u/")},
+                                               std::pair{QString(), QStringLiteral("/home/u/.local/share/")}}) {
+        scripthost::Options options = direct();
+        options.home = QStringLiteral("/home/u");
+        options.userDataFolder = dataFolder;
+        EXPECT_EQ(runGuarded(source, options).result, expected) << dataFolder.toStdString();
+    }
+    qputenv("XDG_DATA_HOME", saved);
+}
+
 TEST(PrivilegedCommand, RunsThroughOneHelperWithOnePromptForManyCommands)
 {
     TempFolder temp;
