@@ -28,51 +28,12 @@ case "$language" in
     *) echo "no button labels known for $language" >&2; exit 2 ;;
 esac
 
-if [ -z "${VELTRANO_E2E_UNDER_X:-}" ]; then
-    for tool in xvfb-run xdotool; do
-        command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-    done
-    if [ "$(id -u)" != 0 ]; then
-        echo "SKIP: the installation runs without a password prompt only as root"
-        exit 77
-    fi
-    work=$(mktemp -d)
-    trap 'rm -rf "$work"' EXIT
-    export VELTRANO_E2E_UNDER_X=1 VELTRANO_E2E_WORK="$work"
-    status=0
-    xvfb-run -a -f "$work/Xauthority" -s "-screen 0 1280x1024x24" "$here/install_e2e.sh" "$exe" $language || status=$?
-    exit "$status"
-fi
-
-work=$VELTRANO_E2E_WORK
-root=$work/root
-data=$work/data
-geometry=$work/geometry.txt
-mkdir -p "$root" "$data"
-
-fail() {
-    echo "FAIL: $*" >&2
-    if [ -f "$geometry" ]; then
-        echo "--- last geometry report" >&2
-        cat "$geometry" >&2
-    fi
-    if [ -f "$work/stdout.txt" ]; then
-        echo "--- program output" >&2
-        cat "$work/stdout.txt" >&2
-    fi
-    exit 1
-}
-
-# The program under X, not the offscreen platform that the unit tests use,
-# in the language asked for and nothing else.
-env -u QT_QPA_PLATFORM -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG ${language:+LANGUAGE=$language} \
-    VELTRANO_INSTALL_ROOT="$root" XDG_DATA_HOME="$data" VELTRANO_DEBUG_GEOMETRY="$geometry" \
-    "$exe" >"$work/stdout.txt" 2>&1 &
-pid=$!
-trap 'kill "$pid" 2>/dev/null || true' EXIT
-
-wizard_pid=$pid
+source "$here/underx.sh"
 source "$here/wizard.sh"
+if e2e_outside_x; then
+    e2e_again_under_x "$exe" $language
+fi
+e2e_under_x ${language:+LANGUAGE=$language}
 
 walk_to_install
 wait_for "the summary page" "^page\tsummary$"
@@ -84,13 +45,5 @@ expect_sample_tree "" "$root/opt/Veltrano" "$root/usr/local/share/Adobe/Plug-Ins
 
 # "Close" on the summary ends the program normally.
 click nextButton "$close"
-for _ in $(seq 1 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the program is still running after Close"
-status=0
-wait "$pid" || status=$?
-[ "$status" = 0 ] || fail "the program exited with status $status"
-trap - EXIT
+expect_closed
 echo "PASS: installed both sample products through the window${language:+ in $language}"

@@ -15,52 +15,12 @@ set -euo pipefail
 exe=$(realpath "${1:?usage: keyboard_e2e.sh <VeltranoInstaller executable>}")
 here=$(dirname "$(realpath "$0")")
 
-if [ -z "${VELTRANO_E2E_UNDER_X:-}" ]; then
-    for tool in xvfb-run xdotool; do
-        command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-    done
-    if [ "$(id -u)" != 0 ]; then
-        echo "SKIP: the installation runs without a password prompt only as root"
-        exit 77
-    fi
-    work=$(mktemp -d)
-    trap 'rm -rf "$work"' EXIT
-    export VELTRANO_E2E_UNDER_X=1 VELTRANO_E2E_WORK="$work"
-    status=0
-    xvfb-run -a -f "$work/Xauthority" -s "-screen 0 1280x1024x24" "$here/keyboard_e2e.sh" "$exe" || status=$?
-    exit "$status"
+source "$here/underx.sh"
+source "$here/wizard.sh"
+if e2e_outside_x; then
+    e2e_again_under_x "$exe"
 fi
-
-work=$VELTRANO_E2E_WORK
-root=$work/root
-data=$work/data
-geometry=$work/geometry.txt
-mkdir -p "$root" "$data"
-
-fail() {
-    echo "FAIL: $*" >&2
-    [ -f "$geometry" ] && { echo "--- last geometry report" >&2; cat "$geometry" >&2; }
-    [ -f "$work/stdout.txt" ] && { echo "--- program output" >&2; cat "$work/stdout.txt" >&2; }
-    exit 1
-}
-
-env -u QT_QPA_PLATFORM -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG \
-    VELTRANO_INSTALL_ROOT="$root" XDG_DATA_HOME="$data" VELTRANO_DEBUG_GEOMETRY="$geometry" \
-    "$exe" >"$work/stdout.txt" 2>&1 &
-pid=$!
-trap 'kill "$pid" 2>/dev/null || true' EXIT
-
-wait_for() {
-    local what=$1 pattern=$2
-    for _ in $(seq 1 150); do
-        kill -0 "$pid" 2>/dev/null || fail "the program ended while waiting for $what"
-        if [ -f "$geometry" ] && grep -qP "$pattern" "$geometry"; then
-            return 0
-        fi
-        sleep 0.1
-    done
-    fail "timed out waiting for $what"
-}
+e2e_under_x
 
 # press <key> <objectName that must have the focus first>
 press() {
@@ -110,13 +70,5 @@ for n in 3 4; do
 done
 
 press space nextButton
-for _ in $(seq 1 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the program is still running after Close"
-status=0
-wait "$pid" || status=$?
-[ "$status" = 0 ] || fail "the program exited with status $status"
-trap - EXIT
+expect_closed
 echo "PASS: installed both sample products with the keyboard alone"

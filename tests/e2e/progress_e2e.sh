@@ -19,16 +19,9 @@ set -euo pipefail
 exe=$(realpath "${1:?usage: progress_e2e.sh <VeltranoInstaller executable>}")
 here=$(dirname "$(realpath "$0")")
 
-if [ -z "${VELTRANO_E2E_UNDER_X:-}" ]; then
-    for tool in xvfb-run xdotool; do
-        command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-    done
-    if [ "$(id -u)" != 0 ]; then
-        echo "SKIP: the installation runs without a password prompt only as root"
-        exit 77
-    fi
-    work=$(mktemp -d)
-    trap 'rm -rf "$work"' EXIT
+source "$here/underx.sh"
+source "$here/wizard.sh"
+if e2e_outside_x; then
     # A copy of the bundle with one more product of four big plug-in folders.
     bundle=$(realpath "$(dirname "$exe")/../..")
     cp -R "$bundle" "$work/Installer.app"
@@ -48,34 +41,10 @@ if [ -z "${VELTRANO_E2E_UNDER_X:-}" ]; then
         mkdir "$product/Bigshot 9 Part $part"
         ln "$product/Bigshot 9 Part 1/data.bin" "$product/Bigshot 9 Part $part/data.bin"
     done
-    export VELTRANO_E2E_UNDER_X=1 VELTRANO_E2E_WORK="$work" E2E_BIG_MB=$megabytes
-    status=0
-    xvfb-run -a -f "$work/Xauthority" -s "-screen 0 1280x1024x24" "$here/progress_e2e.sh" \
-        "$work/Installer.app/Contents/MacOS/$(basename "$exe")" || status=$?
-    exit "$status"
+    export E2E_BIG_MB=$megabytes
+    e2e_again_under_x "$work/Installer.app/Contents/MacOS/$(basename "$exe")"
 fi
-
-work=$VELTRANO_E2E_WORK
-root=$work/root
-data=$work/data
-geometry=$work/geometry.txt
-mkdir -p "$root" "$data"
-
-fail() {
-    echo "FAIL: $*" >&2
-    [ -f "$geometry" ] && { echo "--- last geometry report" >&2; cat "$geometry" >&2; }
-    [ -f "$work/stdout.txt" ] && { echo "--- program output" >&2; cut -c1-300 "$work/stdout.txt" >&2; }
-    exit 1
-}
-
-env -u QT_QPA_PLATFORM \
-    VELTRANO_INSTALL_ROOT="$root" XDG_DATA_HOME="$data" VELTRANO_DEBUG_GEOMETRY="$geometry" \
-    "$exe" >"$work/stdout.txt" 2>&1 &
-pid=$!
-trap 'kill "$pid" 2>/dev/null || true' EXIT
-
-wizard_pid=$pid
-source "$here/wizard.sh"
+e2e_under_x
 
 wait_for "the welcome page" "^page\tintro$"
 click nextButton
@@ -125,17 +94,9 @@ done
 
 # The click on Next made during the run must not act as Close now.
 sleep 1
-kill -0 "$pid" 2>/dev/null || fail "a click made during the run closed the program afterwards"
+kill -0 "$wizard_pid" 2>/dev/null || fail "a click made during the run closed the program afterwards"
 grep -qP "^page\tsummary$" "$geometry" || fail "the page changed after the run"
 
 click nextButton
-for _ in $(seq 1 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the program is still running after Close"
-status=0
-wait "$pid" || status=$?
-[ "$status" = 0 ] || fail "the program exited with status $status"
-trap - EXIT
+expect_closed
 echo "PASS: the window stayed alive through the copy ($distinct geometry reports) and took no input"
