@@ -83,4 +83,10 @@ const QString &userAppSuppLR() { return systemLocations().targets().userAppSuppL
 
 InstallTargets targets() { return systemLocations().targets(); }
 
+bool staged()
+{
+    static const bool value = !systemEnvironment("VELTRANO_INSTALL_ROOT").isEmpty();
+    return value;
+}
+
 } // namespace Product

@@ -74,4 +74,8 @@ const QString &userAppSuppLR();
 
 InstallTargets targets();
 
+// VELTRANO_INSTALL_ROOT is set and not empty: the local folders lie behind a
+// staging root, and the installation writes only into folders of its own.
+bool staged();
+
 } // namespace Product

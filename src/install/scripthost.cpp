@@ -5,7 +5,6 @@
 #include "install/helpersession.h"
 #include "install/installscript.h"
 #include "platform/bundle.h"
-#include "platform/stagingroot.h"
 #include "script/helper/childprocess.h"
 #include "script/compiler.h"
 #include "script/interpreter.h"
@@ -162,7 +161,7 @@ Options Options::system()
     Options options;
     // A staged installation writes only into its own staging folders, as
     // the user who started it.
-    if (geteuid() != 0 && !stagingroot::current())
+    if (geteuid() != 0 && !Product::staged())
         options.elevation = {pkexecPath()};
     if (const auto folder = bundle::executableFolder())
         options.helperPath = *folder + u'/' + QString::fromLatin1(helperFileName);
