@@ -154,10 +154,7 @@ std::optional<script::RaisedError> HelperSession::start()
     std::vector<std::string> arguments;
     for (const QString &part : m_launch)
         arguments.push_back(QFile::encodeName(part).toStdString());
-    std::vector<char *> argv;
-    for (std::string &argument : arguments)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
+    const std::vector<char *> argv = childprocess::pointers(arguments);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);

@@ -39,16 +39,6 @@ struct Pipe
     }
 };
 
-std::vector<char *> pointers(const std::vector<std::string> &strings)
-{
-    std::vector<char *> out;
-    out.reserve(strings.size() + 1);
-    for (const std::string &s : strings)
-        out.push_back(const_cast<char *>(s.c_str()));
-    out.push_back(nullptr);
-    return out;
-}
-
 std::string systemError(const std::string &what, int error) { return what + ": " + std::strerror(error); }
 
 std::variant<pid_t, std::string> spawnShared(const Invocation &invocation, char *const *argv, char *const *envp, int out, int err)
@@ -208,6 +198,16 @@ std::variant<pid_t, std::string> spawnGuarded(const Invocation &invocation, char
 int processDescriptor(pid_t pid) { return static_cast<int>(syscall(SYS_pidfd_open, pid, 0)); }
 
 } // namespace
+
+std::vector<char *> pointers(const std::vector<std::string> &strings)
+{
+    std::vector<char *> out;
+    out.reserve(strings.size() + 1);
+    for (const std::string &s : strings)
+        out.push_back(const_cast<char *>(s.c_str()));
+    out.push_back(nullptr);
+    return out;
+}
 
 int statusFrom(int waitStatus)
 {

@@ -65,4 +65,8 @@ bool writeAll(int fd, const std::string &data);
 // The status of a process reaped by waitpid, in the form of Result::status.
 int statusFrom(int waitStatus);
 
+// The strings as an argv or envp array for exec: a pointer to each, then a
+// null pointer. Valid while `strings` is unchanged.
+std::vector<char *> pointers(const std::vector<std::string> &strings);
+
 } // namespace childprocess

@@ -23,30 +23,21 @@ namespace {
 
 constexpr int usageStatus = 64;
 
-std::vector<char *> pointers(std::vector<std::string> &strings)
-{
-    std::vector<char *> out;
-    for (std::string &s : strings)
-        out.push_back(s.data());
-    out.push_back(nullptr);
-    return out;
-}
-
 // The GNU tool under its short name, so its messages read "cp: ..." as the
 // BSD tool's would.
 [[noreturn]] void handOver(std::vector<std::string> tool)
 {
     const std::string program = tool.front();
     tool.front() = program.substr(program.rfind('/') + 1);
-    execv(program.c_str(), pointers(tool).data());
+    execv(program.c_str(), childprocess::pointers(tool).data());
     std::fprintf(stderr, "%s: %s\n", tool.front().c_str(), std::strerror(errno));
     _exit(126);
 }
 
-int spawnAndWait(const char *program, std::vector<std::string> argv)
+int spawnAndWait(const char *program, const std::vector<std::string> &argv)
 {
     pid_t pid = -1;
-    if (posix_spawn(&pid, program, nullptr, nullptr, pointers(argv).data(), environ) != 0)
+    if (posix_spawn(&pid, program, nullptr, nullptr, childprocess::pointers(argv).data(), environ) != 0)
         return 126;
     int status = 0;
     while (waitpid(pid, &status, 0) < 0)
