@@ -3,16 +3,12 @@
 #include "app/translations.h"
 #include "platform/bundle.h"
 #include "platform/languages.h"
-#include "platform/processsecurity.h"
 #include "platform/qtenvironment.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    // First of all: the pipes to the privileged helper will live in this
-    // process, and no other process may ever open them through /proc.
-    processsecurity::makeUndumpable();
     qtenvironment::prepare();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VeltranoInstaller"));
