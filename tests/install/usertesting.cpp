@@ -128,15 +128,25 @@ QString outcomeOf(const QString &out)
     return text;
 }
 
-QStringList ownedByRoot(const QString &folder)
+namespace {
+
+// `folder` and everything below it, links not followed.
+QStringList treeOf(const QString &folder)
 {
-    QStringList found;
     QStringList entries{folder};
     QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
                     QDirIterator::Subdirectories);
     while (it.hasNext())
         entries << it.next();
-    for (const QString &entry : entries) {
+    return entries;
+}
+
+} // namespace
+
+QStringList ownedByRoot(const QString &folder)
+{
+    QStringList found;
+    for (const QString &entry : treeOf(folder)) {
         struct stat info;
         if (lstat(path(entry).constData(), &info) == 0 && info.st_uid == 0)
             found << entry;
@@ -147,11 +157,7 @@ QStringList ownedByRoot(const QString &folder)
 QString snapshot(const QString &folder)
 {
     QString text;
-    QStringList entries{folder};
-    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        entries << it.next();
+    QStringList entries = treeOf(folder);
     entries.sort();
     for (const QString &entry : entries) {
         struct stat info;
