@@ -5,7 +5,20 @@
 #include "platform/languages.h"
 #include "platform/qtenvironment.h"
 
+#include "platform/processsecurity.h"
+
 #include <QApplication>
+
+// A debugger of the same user that could attach to the installer at any
+// point could speak to the privileged helper in its name, so the installer
+// turns non-traceable before anything of its own or of its libraries runs:
+// the dynamic linker calls the executable's pre-initialisers before any
+// library's constructors.
+namespace {
+void untraceableFromTheStart(int, char **, char **) { processsecurity::makeUndumpable(); }
+} // namespace
+__attribute__((section(".preinit_array"), used)) static void (*const untraceable)(int, char **, char **) =
+    untraceableFromTheStart;
 
 int main(int argc, char *argv[])
 {

@@ -5,6 +5,9 @@
 
 #include <QFile>
 
+#include <string_view>
+#include <vector>
+
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -49,10 +52,53 @@ QString signalName(int signal)
 
 script::RaisedError privilegeError(const QString &message) { return {script::privilegeErrorNumber, message}; }
 
+// pkexec refuses to run at all when a language variable holds "/", "%" or
+// "..", which no real locale name does; such a value is left out.
+bool suspiciousLocale(std::string_view entry)
+{
+    const std::size_t equals = entry.find('=');
+    const std::string_view name = entry.substr(0, equals);
+    const bool language = name == "LANG" || name == "LANGUAGE" || name == "LINGUAS" || name.substr(0, 3) == "LC_";
+    const std::string_view value = equals == std::string_view::npos ? std::string_view() : entry.substr(equals + 1);
+    return language
+           && (value.find('/') != std::string_view::npos || value.find('%') != std::string_view::npos
+               || value.find("..") != std::string_view::npos);
+}
+
+// The installer's environment for the helper, with the staging root it is
+// to install behind, or none.
+std::vector<std::string> helperEnvironment(const QString &installRoot)
+{
+    std::vector<std::string> out;
+    for (char **entry = environ; *entry; ++entry) {
+        const std::string_view text(*entry);
+        if (text.substr(0, text.find('=')) == "VELTRANO_INSTALL_ROOT" || suspiciousLocale(text))
+            continue;
+        out.emplace_back(text);
+    }
+    if (!installRoot.isEmpty())
+        out.push_back("VELTRANO_INSTALL_ROOT=" + QFile::encodeName(installRoot).toStdString());
+    return out;
+}
+
+// Another process traces this one: it could speak to the helper in the
+// installer's name, so no helper is started for it.
+bool traced()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("TracerPid:"))
+            return line.mid(10).trimmed() != "0";
+    return false;
+}
+
 } // namespace
 
-HelperSession::HelperSession(QStringList launch, Events events)
+HelperSession::HelperSession(QStringList launch, QString installRoot, Events events)
     : m_launch(std::move(launch))
+    , m_installRoot(std::move(installRoot))
     , m_events(std::move(events))
 {
 }
@@ -133,9 +179,12 @@ std::optional<script::RaisedError> HelperSession::start()
     if (!m_launch.first().startsWith(u'/'))
         return privilegeError(
             QStringLiteral("Administrator privileges are not available: %1 is not an absolute path.").arg(m_launch.first()));
-    // Before the first pipe to the helper exists, so no other process of
-    // this user can ever open one through /proc.
+    // The program turned itself non-traceable when it started; one traced
+    // from its start (run under a debugger) gets no helper.
     processsecurity::makeUndumpable();
+    if (traced())
+        return privilegeError(QStringLiteral("Administrator privileges are not available while another program "
+                                             "traces the installer."));
 
     int in[2], out[2], err[2];
     if (pipe2(in, O_CLOEXEC) != 0)
@@ -163,7 +212,9 @@ std::optional<script::RaisedError> HelperSession::start()
     posix_spawn_file_actions_adddup2(&actions, err[1], 2);
     posix_spawn_file_actions_addclosefrom_np(&actions, 3);
     pid_t pid = -1;
-    const int error = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    const std::vector<std::string> environment = helperEnvironment(m_installRoot);
+    const std::vector<char *> envp = childprocess::pointers(environment);
+    const int error = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     for (int fd : {in[0], out[1], err[1]})
         ::close(fd);
@@ -234,15 +285,15 @@ script::RaisedError HelperSession::failureAfterExit()
     if (status == 126)
         return {script::userCanceledNumber, QStringLiteral("User canceled.")};
     if (status == 127) {
-        // In the order a user meets them, one to a line.
-        QString message = QStringLiteral("Administrator privileges are not available. Likely causes:\n"
-                                         "the password was not accepted,\n"
-                                         "this user may not install software,\n"
-                                         "or no authentication agent is running.\n"
-                                         "(%1 exited with status 127.)")
-                              .arg(m_launch.first());
-        if (!detail.isEmpty())
-            message += QStringLiteral("\nIt said: ") + detail;
+        // What pkexec said comes first: it knows why. Then the likely
+        // causes, in the order a user meets them, one to a line.
+        QString message = detail.isEmpty() ? QString() : QStringLiteral("%1 said: %2\n").arg(m_launch.first(), detail);
+        message += QStringLiteral("Administrator privileges are not available. Likely causes:\n"
+                                  "the password was not accepted,\n"
+                                  "this user may not install software,\n"
+                                  "or no authentication agent is running.\n"
+                                  "(%1 exited with status 127.)")
+                       .arg(m_launch.first());
         return privilegeError(message);
     }
     if (status < 0)

@@ -30,7 +30,9 @@ public:
 
     // `launch` is the elevation command, by its absolute path, followed by
     // the helper's path, or just the helper's path to start it directly.
-    explicit HelperSession(QStringList launch, Events events = {});
+    // `installRoot` is the staging root a directly started helper installs
+    // behind (empty: the system's folders).
+    HelperSession(QStringList launch, QString installRoot, Events events = {});
     ~HelperSession();
     HelperSession(const HelperSession &) = delete;
     HelperSession &operator=(const HelperSession &) = delete;
@@ -50,6 +52,7 @@ private:
     void readError();
 
     QStringList m_launch;
+    QString m_installRoot;
     Events m_events;
     pid_t m_pid = -1;
     int m_in = -1;  // the helper's standard input

@@ -4,6 +4,7 @@
 #include "install/copiedfolder.h"
 #include "install/helpersession.h"
 #include "install/installscript.h"
+#include "install/privilegedrequest.h"
 #include "platform/bundle.h"
 #include "script/helper/childprocess.h"
 #include "script/compiler.h"
@@ -62,28 +63,16 @@ public:
     }
 
 private:
-    // A command that names a path in the user's data folder works in the
-    // user's own files: root must not act there, where links the user
-    // placed could send it anywhere. Paths appear in the commands escaped
-    // for the shell's double quotes.
-    bool worksInUserFiles(const QString &command) const
-    {
-        QString folder = m_options.userDataFolder;
-        while (folder.endsWith(u'/'))
-            folder.chop(1);
-        if (folder.isEmpty())
-            return false;
-        const QString needle = installscript::shellEscaped(folder);
-        for (qsizetype at = command.indexOf(needle); at >= 0; at = command.indexOf(needle, at + 1)) {
-            const qsizetype after = at + needle.size();
-            if (after == command.size() || command[after] == u'/' || command[after] == u'"')
-                return true;
-        }
-        return false;
-    }
-
     std::variant<script::ShellReply, script::RaisedError> privileged(const QString &command)
     {
+        auto mapped = privilegedrequest::requestFor(command, m_options.targets);
+        if (const auto *refused = std::get_if<QString>(&mapped)) {
+            authenticationEnded();
+            return script::ShellReply{1, {}, refused->toUtf8()};
+        }
+        helperprotocol::Request request = std::get<helperprotocol::Request>(std::move(mapped));
+        request.user = QFile::encodeName(m_options.user).toStdString();
+        request.home = QFile::encodeName(m_options.home).toStdString();
         if (!m_session) {
             QStringList launch = m_options.elevation;
             if (!m_options.helperPath.isEmpty())
@@ -92,35 +81,31 @@ private:
                 launch.clear();
             // The helper announces itself once it runs: under pkexec, once
             // the password has been accepted.
-            m_session.emplace(launch, HelperSession::Events{m_options.helperStarted, [this] {
-                                  authenticationEnded();
-                                  if (m_options.helperReady)
-                                      m_options.helperReady();
-                              }});
+            m_session.emplace(launch, m_options.installRoot,
+                              HelperSession::Events{m_options.helperStarted, [this] {
+                                                        authenticationEnded();
+                                                        if (m_options.helperReady)
+                                                            m_options.helperReady();
+                                                    }});
         }
-        auto reply = sendCommand(command);
+        auto reply = send(request);
         // A refused or failed prompt ends the wait as well, without an announcement.
         authenticationEnded();
         return reply;
     }
 
-    std::variant<script::ShellReply, script::RaisedError> sendCommand(const QString &command)
+    std::variant<script::ShellReply, script::RaisedError> send(const helperprotocol::Request &request)
     {
-        helperprotocol::Request request{helperprotocol::RequestKind::command, helperprotocol::Identity::root,
-                                        command.toStdString(), QFile::encodeName(m_options.user).toStdString(),
-                                        QFile::encodeName(m_options.home).toStdString()};
-        if (worksInUserFiles(command)) {
-            request.identity = helperprotocol::Identity::invokingUser;
-            if (!m_gaveBack && !m_options.userLightroomFolder.isEmpty()) {
-                m_gaveBack = true;
-                helperprotocol::Request giveBack = request;
-                giveBack.kind = helperprotocol::RequestKind::giveBack;
-                giveBack.command = QFile::encodeName(m_options.userLightroomFolder).toStdString();
-                auto given = m_session->send(giveBack);
-                const auto *reply = std::get_if<script::ShellReply>(&given);
-                if (!reply || reply->status != 0)
-                    return given;
-            }
+        if (request.kind == helperprotocol::RequestKind::userCommand && !m_gaveBack) {
+            m_gaveBack = true;
+            helperprotocol::Request giveBack = request;
+            giveBack.kind = helperprotocol::RequestKind::giveBack;
+            giveBack.path = QFile::encodeName(m_options.targets.userAppSuppLR).toStdString();
+            giveBack.text.clear();
+            auto given = m_session->send(giveBack);
+            const auto *reply = std::get_if<script::ShellReply>(&given);
+            if (!reply || reply->status != 0)
+                return given;
         }
         return m_session->send(request);
     }
@@ -174,7 +159,11 @@ Options Options::system()
             options.home = QFile::decodeName(entry->pw_dir);
     }
     options.userDataFolder = Product::userApplicationSupport();
-    options.userLightroomFolder = Product::userAppSuppLR();
+    options.targets = Product::targets();
+    // Staged: the helper runs as this user and installs behind the same
+    // root the targets were built on.
+    if (Product::staged())
+        options.installRoot = Product::applications().chopped(QStringLiteral("/opt").size());
     return options;
 }
 

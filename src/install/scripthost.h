@@ -2,6 +2,7 @@
 
 #include "install/scriptoutcome.h"
 #include "install/scriptprogress.h"
+#include "catalogue/product.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,12 +25,16 @@ struct Options
     // directly; through pkexec the helper takes them from PKEXEC_UID.
     QString user;
     QString home;
-    // The user's data folder: a privileged command that names a path in it
-    // works in the user's own files and runs as the invoking user.
+    // The user's data folder, which `path to application support` names.
     QString userDataFolder;
-    // The user's Lightroom folder: before the first of those commands, root
-    // gives back what earlier installations left it there.
-    QString userLightroomFolder;
+    // The install folders the script's privileged commands are placed
+    // against: a command whose target lies in the user's Lightroom folder
+    // runs as the invoking user, and before the first of them root gives
+    // back what earlier installations left there.
+    Product::InstallTargets targets;
+    // The staging root the helper installs behind when it is started
+    // directly; empty for the system's folders. pkexec passes none on.
+    QString installRoot;
     // Told the helper's process id once it has been started.
     std::function<void(pid_t)> helperStarted;
     // Called on the script's thread once the helper has started and, through

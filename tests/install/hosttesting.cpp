@@ -39,6 +39,20 @@ scripthost::Options elevatedBy(const QString &shell)
     return options;
 }
 
+QString asUser(const QString &shell, const QString &file)
+{
+    QString command = QStringLiteral("echo \"$(%1)\" > \"%2\"").arg(shell, file);
+    command.replace(u'\\', QStringLiteral("\\\\"));
+    command.replace(u'"', QStringLiteral("\\\""));
+    return QStringLiteral("do shell script \"%1\" with administrator privileges\n").arg(command);
+}
+
+scripthost::Options withLightroom(scripthost::Options options, const QString &folder)
+{
+    options.targets.userAppSuppLR = folder.endsWith(u'/') ? folder : folder + u'/';
+    return options;
+}
+
 ScriptOutcome runGuarded(const QString &source, const scripthost::Options &options, std::chrono::seconds limit)
 {
     auto future = std::async(std::launch::async, [source, options] { return scripthost::runWith(source, options); });

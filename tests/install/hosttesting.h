@@ -21,6 +21,13 @@ scripthost::Options asNobody(unsigned invokingUid);
 // An elevation command that runs `shell` (with the helper's path as $0).
 scripthost::Options elevatedBy(const QString &shell);
 
+// A privileged `do shell script` line that runs `shell` as the invoking
+// user, through the helper: the output of `shell` goes to `file` in the
+// user's Lightroom folder of `options`, which places the command there.
+QString asUser(const QString &shell, const QString &file);
+// `options` with the user's Lightroom folder at `folder`.
+scripthost::Options withLightroom(scripthost::Options options, const QString &folder);
+
 // Runs `source` on a worker thread and fails the test instead of hanging
 // when it has not finished within `limit`.
 ScriptOutcome runGuarded(const QString &source, const scripthost::Options &options,

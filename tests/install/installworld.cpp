@@ -15,7 +15,13 @@ AppEnvironment InstallWorld::environment() const
 {
     const QString resources = resourceFolder;
     const Product::InstallTargets folders = targets();
-    const scripthost::Options host = options;
+    scripthost::Options host = options;
+    // The script host places the script's commands against the same
+    // folders, and a helper it starts installs below the same root.
+    if (host.targets == Product::InstallTargets{}) {
+        host.targets = folders;
+        host.installRoot = root.path();
+    }
     return {
         [resources] { return std::optional<QString>(resources); },
         [folders] { return folders; },

@@ -139,23 +139,30 @@ TEST_F(AsDesktopUser, AFreshHomeGetsTheSampleTreeAndNothingOfRoots)
     }
 }
 
-TEST_F(AsDesktopUser, CommandsInTheUsersFilesRunAsTheUserWithAllGroupsAndTheOthersAsRoot)
+TEST_F(AsDesktopUser, ShellTextRunsAsTheUserWithAllGroupsAndRootOnlyInstalls)
 {
     const QString data = user->home() + QStringLiteral("/.local/share");
+    const QString lightroom = data + QStringLiteral("/Adobe/Lightroom");
+    userFolders(lightroom);
+    const QString maker = world(QStringLiteral("opt/Veltrano"));
     temp.writeFile(QStringLiteral("script"),
-                   QStringLiteral("do shell script \"id -u > '%1/root-ids'\" with administrator privileges\n"
-                                  "do shell script \"mkdir -p \\\"%2\\\" && { id -u; id -g; id -G; } > \\\"%2/ids\\\"\""
-                                  " with administrator privileges")
-                       .arg(world(), data)
+                   (QStringLiteral("try\ndo shell script \"mkdir -p \\\"%1/\\\"\" with administrator privileges\n").arg(maker)
+                    + asUser(QStringLiteral("id -u; id -g; id -G"), lightroom + QStringLiteral("/ids"))
+                    + QStringLiteral("do shell script \"id -u > '%1/root-ids'\" with administrator privileges\n"
+                                     "on error errMsg\nreturn errMsg\nend try\nreturn \"Ok\"")
+                          .arg(world()))
                        .toUtf8());
-    const Finished run = runInstaller(programs, {QStringLiteral("--elevation"), programs.elevation, QStringLiteral("--script"),
-                                       temp(QStringLiteral("script"))},
+    const Finished run = runInstaller(programs, {QStringLiteral("--elevation"), programs.elevation, QStringLiteral("--system-root"),
+                                       world(), QStringLiteral("--script"), temp(QStringLiteral("script"))},
                                       user.get());
-    ASSERT_FALSE(run.out.contains(QStringLiteral("ERROR "))) << run.out.toStdString();
-    QFile rootIds(world(QStringLiteral("root-ids")));
-    ASSERT_TRUE(rootIds.open(QIODevice::ReadOnly));
-    EXPECT_EQ(rootIds.readAll(), "0\n");
-    QFile ids(data + QStringLiteral("/ids"));
+    EXPECT_EQ(run.out.section(QStringLiteral("RESULT "), 1).trimmed(),
+              QStringLiteral("The installer does not run this command with administrator privileges: id -u > '%1/root-ids'").arg(world()))
+        << run.out.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(world(QStringLiteral("root-ids"))));
+    struct stat info;
+    ASSERT_EQ(lstat(encoded(maker).constData(), &info), 0);
+    EXPECT_EQ(info.st_uid, 0u) << "the maker's folder is root's";
+    QFile ids(lightroom + QStringLiteral("/ids"));
     ASSERT_TRUE(ids.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = ids.readAll().trimmed().split('\n');
     ASSERT_EQ(lines.size(), 3);
@@ -237,45 +244,97 @@ TEST_F(AsDesktopUser, LinksTheUserOrTheBundlePlacedChangeNothingOfRootsAndFailTh
     }
 }
 
-TEST_F(AsDesktopUser, AnUpgradeGetsBackWhatRootLeftInTheHomeWithoutFollowingALink)
+TEST_F(AsDesktopUser, AnUpgradeGetsBackOnlyWhatRootLeftInTheInstallFolders)
 {
-    const QString victimFolder = victim();
-    // What an installation that ran everything as root left behind.
-    for (const char *folder : {"Export Presets/Veltrano Softhaze 3", "External Editor Presets/Veltrano", "Modules"})
-        QDir().mkpath(lightroom(QString::fromLatin1(folder)));
-    writeFile(lightroom(QStringLiteral("Export Presets/Veltrano Softhaze 3/Old.lrtemplate")), "old");
-    QFile::link(QStringLiteral("/opt/Veltrano/gone"), lightroom(QStringLiteral("Modules/softhaze3.lrdevplugin")));
-    const QString groupRoot = writeFile(lightroom(QStringLiteral("External Editor Presets/Veltrano/Mine.lrtemplate")), "mine");
-    giveTo(groupRoot, user->uid(), 0);
-    // The user's own link to root's folder, and a second name of root's secret.
-    QFile::link(victimFolder, lightroom(QStringLiteral("Export Presets/Elsewhere")));
-    giveTo(lightroom(QStringLiteral("Export Presets/Elsewhere")), user->uid(), user->gid());
-    const QString secondName = lightroom(QStringLiteral("secret"));
-    ASSERT_EQ(link(encoded(victimFolder + QStringLiteral("/shadow")).constData(), encoded(secondName).constData()), 0);
-    const QString before = snapshot(victimFolder);
+    const struct
+    {
+        const char *name;
+        bool secondNameOfASecret; // a hard link of root's secret among the leftovers
+    } rows[] = {{"root's leftovers", false}, {"with a second name of root's secret among them", true}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        user->freshHome();
+        QDir(world(QStringLiteral("opt"))).removeRecursively();
+        const QString victimFolder = victim();
+        // The user's own folders down to Lightroom; below it what an
+        // installation that ran everything as root left behind.
+        userFolders(lightroom());
+        for (const char *folder : {"Export Presets/Veltrano Softhaze 3", "External Editor Presets/Veltrano", "Modules"})
+            QDir().mkpath(lightroom(QString::fromLatin1(folder)));
+        writeFile(lightroom(QStringLiteral("Export Presets/Veltrano Softhaze 3/Old.lrtemplate")), "old");
+        QFile::link(QStringLiteral("/opt/Veltrano/gone"), lightroom(QStringLiteral("Modules/softhaze3.lrdevplugin")));
+        const QString mine = writeFile(lightroom(QStringLiteral("External Editor Presets/Veltrano/Mine.lrtemplate")), "mine");
+        giveTo(mine, user->uid(), 0);
+        // The user's own link to root's folder.
+        QFile::link(victimFolder, lightroom(QStringLiteral("Export Presets/Elsewhere")));
+        giveTo(lightroom(QStringLiteral("Export Presets/Elsewhere")), user->uid(), user->gid());
+        const QString secondName = lightroom(QStringLiteral("External Editor Presets/Veltrano/secret"));
+        if (row.secondNameOfASecret) {
+            ASSERT_EQ(link(encoded(victimFolder + QStringLiteral("/shadow")).constData(), encoded(secondName).constData()), 0);
+        }
+        const QString before = snapshot(victimFolder);
 
-    const Finished run = install(sampleResources);
-    EXPECT_EQ(outcomeOf(run.out), QStringLiteral("Ok")) << run.out.toStdString();
-    EXPECT_EQ(ownedByRoot(user->home()), QStringList{secondName}) << "only the file with another name stays root's";
-    EXPECT_EQ(snapshot(victimFolder), before);
-    struct stat info;
-    ASSERT_EQ(lstat(encoded(groupRoot).constData(), &info), 0);
-    EXPECT_EQ(info.st_gid, user->gid());
-    ASSERT_EQ(lstat(encoded(user->home() + QStringLiteral("/.local")).constData(), &info), 0);
-    EXPECT_EQ(info.st_gid, user->gid());
+        const Finished run = install(sampleResources);
+        EXPECT_EQ(snapshot(victimFolder), before);
+        struct stat info;
+        ASSERT_EQ(lstat(encoded(mine).constData(), &info), 0);
+        EXPECT_EQ(info.st_gid, 0u) << "what is the user's already is left as it is";
+        if (!row.secondNameOfASecret) {
+            EXPECT_EQ(outcomeOf(run.out), QStringLiteral("Ok")) << run.out.toStdString();
+            EXPECT_EQ(ownedByRoot(user->home()), QStringList{});
+            continue;
+        }
+        // The user cannot take it over either, and the run says so.
+        EXPECT_EQ(ownedByRoot(user->home()), QStringList{secondName});
+        EXPECT_TRUE(outcomeOf(run.out).contains(QStringLiteral("secret"))) << run.out.toStdString();
+        QFile::remove(secondName);
+    }
+}
+
+// Root gives back only folders an installation makes: not a folder of
+// root's above them that the environment points into, and not a file of
+// root's that the user moved into one of the user's folders.
+TEST_F(AsDesktopUser, GiveBackLeavesFoldersAboveAndFilesTheUserMovedIn)
+{
+    const QString locked = user->home() + QStringLiteral("/locked");
+    writeFile(locked + QStringLiteral("/admin.txt"), "the administrator's");
+    chmod(encoded(locked + QStringLiteral("/admin.txt")).constData(), 0600);
+    const QString dropped = user->home() + QStringLiteral("/drop");
+    userFolders(dropped + QStringLiteral("/x"));
+    const QString moved = writeFile(dropped + QStringLiteral("/root-only"), "root's");
+    chmod(encoded(moved).constData(), 0600);
+    const QString lightroom = user->home() + QStringLiteral("/data/Adobe/Lightroom");
+    userFolders(lightroom + QStringLiteral("/External Editor Presets/Veltrano"));
+    const QString planted = lightroom + QStringLiteral("/External Editor Presets/Veltrano/Planted.lrtemplate");
+    ASSERT_EQ(rename(encoded(moved).constData(), encoded(planted).constData()), 0);
+    const QString lockedBefore = snapshot(locked);
+
+    for (const QString &dataHome : {locked, user->home() + QStringLiteral("/data")}) {
+        SCOPED_TRACE(dataHome.toStdString());
+        QProcessEnvironment environment;
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+        runInstaller(programs, {QStringLiteral("--elevation"), programs.elevation, QStringLiteral("--system-root"), world(),
+                                QStringLiteral("--install"), sampleResources},
+                     user.get(), environment);
+        EXPECT_EQ(snapshot(locked), lockedBefore);
+        struct stat info;
+        ASSERT_EQ(lstat(encoded(planted).constData(), &info), 0);
+        EXPECT_EQ(info.st_uid, 0u) << "a file of root's the user moved in was given away";
+    }
 }
 
 TEST_F(AsDesktopUser, NoOtherProcessOfTheUserCanOpenTheInstallersPipes)
 {
+    userFolders(lightroom());
+    const QString home = user->home();
     temp.writeFile(QStringLiteral("script"),
-                   QStringLiteral("do shell script \"touch '%1/ready'; while [ ! -e '%1/done' ]; do sleep 0.05; done\""
-                                  " with administrator privileges")
-                       .arg(temp.path())
+                   asUser(QStringLiteral("touch '%1/ready'; while [ ! -e '%1/done' ]; do sleep 0.05; done").arg(home),
+                          lightroom(QStringLiteral("out")))
                        .toUtf8());
     std::unique_ptr<QProcess> installer(startInstaller(
         programs, {QStringLiteral("--elevation"), programs.elevation, QStringLiteral("--script"), temp(QStringLiteral("script"))},
         user.get()));
-    ASSERT_TRUE(eventuallyExists(temp(QStringLiteral("ready"))));
+    ASSERT_TRUE(eventuallyExists(home + QStringLiteral("/ready")));
 
     // Reopening a file through its own shell's descriptors shows that the way in works at all.
     const QString attack = QStringLiteral(
@@ -290,7 +349,7 @@ TEST_F(AsDesktopUser, NoOtherProcessOfTheUserCanOpenTheInstallersPipes)
     ASSERT_TRUE(attacker.waitForFinished(60000));
     EXPECT_EQ(attacker.readAllStandardOutput(), "control\n");
 
-    temp.writeFile(QStringLiteral("done"));
+    writeFile(home + QStringLiteral("/done"), {});
     ASSERT_TRUE(installer->waitForFinished(60000));
     EXPECT_FALSE(installer->readAllStandardOutput().contains("ERROR"));
 }
@@ -308,8 +367,10 @@ TEST_F(AsDesktopUser, ElevationIsTheSystemsOwnPkexecAndAStagedInstallHasNone)
     const Finished elevated = runInstaller(programs, {QStringLiteral("--system-root"), world(), QStringLiteral("--install"), sampleResources},
                                            user.get(), path);
     EXPECT_FALSE(QFileInfo::exists(ran)) << "the planted pkexec ran";
-    // The system's pkexec has no authority to ask here, so nothing is installed.
-    EXPECT_TRUE(outcomeOf(elevated.out).startsWith(QStringLiteral("Administrator privileges are not available")))
+    // The system's pkexec has no authority to ask here, so nothing is
+    // installed; what it said comes first.
+    EXPECT_TRUE(outcomeOf(elevated.out).startsWith(QStringLiteral("/usr/bin/pkexec said: "))) << elevated.out.toStdString();
+    EXPECT_TRUE(elevated.out.contains(QStringLiteral("\nAdministrator privileges are not available. Likely causes:")))
         << elevated.out.toStdString();
     EXPECT_FALSE(QFileInfo::exists(world(QStringLiteral("opt"))));
 
@@ -337,9 +398,9 @@ TEST(Runs, NothingACommandStartedOutlivesItTheHelperOrTheInstaller)
         Ending ending;
         const char *command; // %1 is the marker, a sleep time no other test uses
     };
-    // A check after the command that no process with the marker is left; the
-    // pattern does not match itself.
-    const QString noneLeft = QStringLiteral("! grep -l '4[1]\\\\.%1' /proc/[0-9]*/cmdline 2>/dev/null");
+    // After the command, the processes with the marker that are left, into
+    // a file; the pattern does not match itself.
+    const QString whatIsLeft = QStringLiteral("grep -l '4[1][.]%1' /proc/[0-9]*/cmdline 2>/dev/null");
     const Row rows[] = {
         {"closes its output and runs on", Ending::commandEnds, "exec >/dev/null 2>&1; sleep 41.%1 &"},
         {"starts a new session", Ending::commandEnds, "setsid sleep 41.%1 </dev/null >/dev/null 2>&1 &"},
@@ -355,19 +416,24 @@ TEST(Runs, NothingACommandStartedOutlivesItTheHelperOrTheInstaller)
         SCOPED_TRACE(row.name);
         const QString marker = QStringLiteral("41.%1").arg(++index);
         const QString command = QString::fromLatin1(row.command).arg(index);
-        QString script = QStringLiteral("do shell script \"%1\" with administrator privileges\n").arg(command);
+        const QString left = temp(QStringLiteral("left%1").arg(index));
+        QString script = asUser(command, temp(QStringLiteral("out%1").arg(index)));
         if (row.ending == Ending::commandEnds)
-            script += QStringLiteral("do shell script \"%1\" with administrator privileges\n").arg(noneLeft.arg(index));
+            script += asUser(whatIsLeft.arg(index), left);
         const QString file = temp(QStringLiteral("script%1").arg(index));
         QFile out(file);
         ASSERT_TRUE(out.open(QIODevice::WriteOnly));
         out.write(script.toUtf8());
         out.close();
-        std::unique_ptr<QProcess> installer(startInstaller(Programs{}, {QStringLiteral("--script"), file}, nullptr));
+        std::unique_ptr<QProcess> installer(
+            startInstaller(Programs{}, {QStringLiteral("--lightroom"), temp.path(), QStringLiteral("--script"), file}, nullptr));
         ASSERT_TRUE(installer->waitForStarted());
         if (row.ending == Ending::commandEnds) {
             ASSERT_TRUE(installer->waitForFinished(60000));
-            EXPECT_EQ(installer->readAllStandardOutput().contains("ERROR"), false) << "a process was left after its command";
+            EXPECT_EQ(installer->readAllStandardOutput().contains("ERROR"), false);
+            QFile found(left);
+            ASSERT_TRUE(found.open(QIODevice::ReadOnly));
+            EXPECT_EQ(found.readAll().trimmed(), "") << "a process was left after its command";
         } else {
             ASSERT_TRUE(installer->waitForReadyRead(30000));
             const pid_t helper = QString::fromUtf8(installer->readLine()).section(u' ', 1).trimmed().toInt();
@@ -395,7 +461,7 @@ TEST(Runs, NoRequestRunsAfterTheEndOfTheRunThoughSomeoneHoldsThePipe)
     TempFolder temp;
     const QString late = temp(QStringLiteral("late"));
     int held = -1;
-    scripthost::Options options = direct();
+    scripthost::Options options = withLightroom(direct(), temp.path());
     pid_t helper = -1;
     options.helperStarted = [&](pid_t pid) { helper = pid; };
     // Once the helper is up, a second writer opens its request pipe through
@@ -411,13 +477,14 @@ TEST(Runs, NoRequestRunsAfterTheEndOfTheRunThoughSomeoneHoldsThePipe)
                 held = ::open(encoded(path).constData(), O_WRONLY | O_CLOEXEC);
         }
     };
-    const ScriptOutcome outcome = runGuarded(
-        QStringLiteral("do shell script \"true\" with administrator privileges\nreturn \"Ok\""), options, std::chrono::seconds(30));
+    const ScriptOutcome outcome = runGuarded(asUser(QStringLiteral("true"), temp(QStringLiteral("out"))) + QStringLiteral("return \"Ok\""),
+                                             options, std::chrono::seconds(30));
     EXPECT_EQ(outcome.result, QStringLiteral("Ok"));
     ASSERT_GE(held, 0) << "the pipe was not found";
 
     helperprotocol::Request request;
-    request.command = QStringLiteral("touch '%1'").arg(late).toStdString();
+    request.kind = helperprotocol::RequestKind::userCommand;
+    request.text = QStringLiteral("touch '%1'").arg(late).toStdString();
     const std::string bytes = helperprotocol::encode(request);
     const auto previous = signal(SIGPIPE, SIG_IGN);
     (void)!::write(held, bytes.data(), bytes.size());
@@ -431,7 +498,8 @@ TEST(Runs, NoRequestRunsAfterTheEndOfTheRunThoughSomeoneHoldsThePipe)
     raw.start(helperPath(), {});
     ASSERT_TRUE(raw.waitForStarted());
     helperprotocol::Request first;
-    first.command = QStringLiteral("echo first").toStdString();
+    first.kind = helperprotocol::RequestKind::userCommand;
+    first.text = "echo first";
     helperprotocol::Request end;
     end.kind = helperprotocol::RequestKind::endOfRun;
     raw.write(QByteArray::fromStdString(helperprotocol::encode(first) + helperprotocol::encode(end) + bytes));

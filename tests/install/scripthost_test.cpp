@@ -97,35 +97,49 @@ TEST(PrivilegedCommand, RunsThroughOneHelperWithOnePromptForManyCommands)
     TempFolder temp;
     const QString prompts = temp(QStringLiteral("prompts"));
     // Stands in for pkexec: counts each start, then becomes the helper.
-    scripthost::Options options = elevatedBy(QStringLiteral("echo prompt >> '%1'; exec \"$0\"").arg(prompts));
+    scripthost::Options options =
+        withLightroom(elevatedBy(QStringLiteral("echo prompt >> '%1'; exec \"$0\"").arg(prompts)), temp.path());
     options.user = QStringLiteral("anna");
     options.home = QStringLiteral("/home/anna");
     QString source = QStringLiteral("try\n");
     for (int i = 0; i < 5; ++i)
-        source += QStringLiteral("do shell script \"echo $PPID >> '%1'\" with administrator privileges\n")
-                      .arg(temp(QStringLiteral("parents")));
-    source += QStringLiteral("do shell script \"echo $USER:$HOME:$(pwd)\" with administrator privileges\nend try");
+        source += asUser(QStringLiteral("echo $PPID:$USER:$HOME:$(pwd)"), temp(QStringLiteral("run%1").arg(i)));
+    source += QStringLiteral("end try");
     const ScriptOutcome outcome = runGuarded(source, options);
-    EXPECT_EQ(outcome.result, QStringLiteral("anna:/home/anna:/"));
     EXPECT_EQ(outcome.errorDescription, std::nullopt);
     QFile promptFile(prompts);
     ASSERT_TRUE(promptFile.open(QIODevice::ReadOnly));
     EXPECT_EQ(promptFile.readAll(), "prompt\n");
-    QFile parentFile(temp(QStringLiteral("parents")));
-    ASSERT_TRUE(parentFile.open(QIODevice::ReadOnly));
-    const QList<QByteArray> parents = parentFile.readAll().trimmed().split('\n');
-    ASSERT_EQ(parents.size(), 5);
-    EXPECT_EQ(parents.count(parents.front()), 5) << "every command ran under the same helper";
+    QStringList runs;
+    for (int i = 0; i < 5; ++i) {
+        QFile run(temp(QStringLiteral("run%1").arg(i)));
+        ASSERT_TRUE(run.open(QIODevice::ReadOnly));
+        runs << QString::fromUtf8(run.readAll());
+    }
+    EXPECT_EQ(runs.count(runs.front()), 5) << "every command ran under the same helper";
+    EXPECT_TRUE(runs.front().endsWith(QStringLiteral(":anna:/home/anna:/\n"))) << runs.front().toStdString();
 }
 
-TEST(PrivilegedCommand, AsAnotherUserTakesUserAndHomeFromPkexecUid)
+TEST(PrivilegedCommand, ShellTextRunsOnlyAsTheUserPkexecNames)
 {
     if (!runningAsRoot())
-        GTEST_SKIP() << "switching to nobody needs root";
-    // The invoking user is daemon (uid 1); the helper runs as nobody.
-    const ScriptOutcome outcome =
-        runGuarded(QStringLiteral("do shell script \"id -un; echo $USER $HOME\" with administrator privileges"), asNobody(1));
-    EXPECT_EQ(outcome.result, QStringLiteral("nobody\rdaemon /usr/sbin"));
+        GTEST_SKIP() << "switching users needs root";
+    TempFolder temp;
+    ASSERT_EQ(chmod(QFile::encodeName(temp.path()).constData(), 0777), 0);
+    // Root's helper, told by PKEXEC_UID that daemon (uid 1) asked.
+    scripthost::Options asRoot = elevatedBy(QStringLiteral("exec /usr/bin/env PKEXEC_UID=1 \"$0\""));
+    const QString who = temp(QStringLiteral("who"));
+    const ScriptOutcome outcome = runGuarded(asUser(QStringLiteral("id -un; echo $USER $HOME"), who),
+                                             withLightroom(asRoot, temp.path()));
+    EXPECT_EQ(outcome.errorDescription, std::nullopt);
+    QFile file(who);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "daemon\ndaemon /usr/sbin\n");
+    // A helper that is not root cannot become another user, so it runs nothing.
+    const ScriptOutcome refused = runGuarded(QStringLiteral("try\n") + asUser(QStringLiteral("id"), who)
+                                                 + QStringLiteral("on error m\nreturn m\nend try"),
+                                             withLightroom(asNobody(1), temp.path()));
+    EXPECT_EQ(refused.result, QStringLiteral("cannot run a command as daemon: the helper runs as another user"));
 }
 
 TEST(PrivilegedCommand, PromptFailuresRaiseReadableErrors)
@@ -145,9 +159,9 @@ TEST(PrivilegedCommand, PromptFailuresRaiseReadableErrors)
         {"dismissed", elevatedBy(QStringLiteral("exit 126")), QStringLiteral("User canceled."), {}},
         {"not authorized",
          elevatedBy(QStringLiteral("echo 'Error executing command as another user: No authentication agent found.' >&2; exit 127")),
-         QStringLiteral("Administrator privileges are not available. Likely causes:\nthe password was not accepted,\n"
-                        "this user may not install software,\nor no authentication agent is running.\n"),
-         QStringLiteral("\nIt said: Error executing command as another user: No authentication agent found.")},
+         QStringLiteral("/bin/sh said: Error executing command as another user: No authentication agent found.\n"),
+         QStringLiteral("\nAdministrator privileges are not available. Likely causes:\nthe password was not accepted,\n"
+                        "this user may not install software,\nor no authentication agent is running.\n")},
         {"no pkexec", noPkexec, QStringLiteral("Administrator privileges are not available: /nonexistent/pkexec cannot be started"),
          QStringLiteral("No such file or directory")},
         {"no helper", noHelper,
@@ -156,19 +170,21 @@ TEST(PrivilegedCommand, PromptFailuresRaiseReadableErrors)
         {"helper fails to start", elevatedBy(QStringLiteral("exit 3")),
          QStringLiteral("The privileged helper stopped with status 3"), {}},
     };
+    TempFolder temp;
+    const QString command = asUser(QStringLiteral("true"), temp(QStringLiteral("ran")));
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         // A second privileged command neither prompts again nor runs.
-        const ScriptOutcome outcome = runGuarded(
-            QStringLiteral("try\ndo shell script \"true\" with administrator privileges\non error m\nend try\n") +
-                handled(QStringLiteral("true")),
-            row.options);
+        const ScriptOutcome outcome = runGuarded(QStringLiteral("try\n%1on error m\nend try\ntry\n%1on error m\nreturn m\nend try")
+                                                     .arg(command),
+                                                 withLightroom(row.options, temp.path()));
         ASSERT_TRUE(outcome.result);
         EXPECT_TRUE(outcome.result->startsWith(row.expected)) << outcome.result->toStdString();
         EXPECT_TRUE(outcome.result->contains(row.detail)) << outcome.result->toStdString();
     }
+    EXPECT_FALSE(QFileInfo::exists(temp(QStringLiteral("ran"))));
     const ScriptOutcome unhandled =
-        runGuarded(QStringLiteral("do shell script \"true\" with administrator privileges"), elevatedBy(QStringLiteral("exit 126")));
+        runGuarded(command, withLightroom(elevatedBy(QStringLiteral("exit 126")), temp.path()));
     EXPECT_EQ(unhandled.errorDescription, QStringLiteral("User canceled. (error -128, line 1)"));
 }
 
@@ -180,7 +196,7 @@ TEST(PrivilegedCommand, BsdLnAndCpBehaveAsTheInstallCommandsExpect)
     const QString src = temp(QStringLiteral("src/-odd name"));
     const QString script = QStringLiteral(
         "try\n"
-        "do shell script \"cd '%1/src' && cp -R -f -- '-odd name/' ../dest/contents\" with administrator privileges\n"
+        "do shell script \"cp -R -f -- '%2/' '%1/dest/contents'\" with administrator privileges\n"
         "do shell script \"cp -R -f '%2/' '%1/dest/contents2/'\" with administrator privileges\n"
         "do shell script \"mkdir -p '%1/dest/contents2'\" with administrator privileges\n"
         "do shell script \"cp -R -f '%2/' '%1/dest/contents2/'\" with administrator privileges\n"
@@ -188,7 +204,7 @@ TEST(PrivilegedCommand, BsdLnAndCpBehaveAsTheInstallCommandsExpect)
         "do shell script \"ln -f -h -s '%2' '%1/dest/link'\" with administrator privileges\n"
         "on error errMsg\nreturn errMsg\nend try\nreturn \"Ok\"")
                                .arg(temp.path(), src);
-    EXPECT_EQ(runGuarded(script, direct()).result, QStringLiteral("Ok"));
+    EXPECT_EQ(runGuarded(script, withLightroom(direct(), temp.path())).result, QStringLiteral("Ok"));
     EXPECT_TRUE(QFileInfo::exists(temp(QStringLiteral("dest/contents/inner/file.txt"))));
     EXPECT_TRUE(QFileInfo::exists(temp(QStringLiteral("dest/contents2/inner/file.txt"))));
     EXPECT_FALSE(QFileInfo::exists(temp(QStringLiteral("dest/contents2/-odd name"))));
@@ -202,8 +218,9 @@ TEST(PrivilegedCommand, HelperKilledByItsOwnCommandEndsTheRunWithoutLeftovers)
     const QString marker = QStringLiteral("helper-kills-itself-%1").arg(getpid());
     const QString canary = temp(QStringLiteral("canary"));
     const ScriptOutcome outcome = runGuarded(
-        handled(QStringLiteral("kill -9 $PPID; sleep 31.25; touch '%1'").arg(canary)) + QStringLiteral("\nreturn \"Ok\""),
-        marked(direct(), marker));
+        QStringLiteral("try\n") + asUser(QStringLiteral("kill -9 $PPID; sleep 31.25; touch '%1'").arg(canary), temp(QStringLiteral("x")))
+            + QStringLiteral("on error errMsg\nreturn errMsg\nend try\nreturn \"Ok\""),
+        withLightroom(marked(direct(), marker), temp.path()));
     EXPECT_EQ(outcome.result,
               QStringLiteral("The privileged helper was ended by signal 9 (Killed) while running a command."));
     EXPECT_TRUE(eventuallyEmpty([&] { return processesMarked(marker); })) << "helper or guardian left";
@@ -213,8 +230,9 @@ TEST(PrivilegedCommand, HelperKilledByItsOwnCommandEndsTheRunWithoutLeftovers)
 
 TEST(PrivilegedCommand, HelperKilledFromOutsideDuringALongCommand)
 {
+    TempFolder temp;
     const QString marker = QStringLiteral("helper-killed-outside-%1").arg(getpid());
-    scripthost::Options options = marked(direct(), marker);
+    scripthost::Options options = withLightroom(marked(direct(), marker), temp.path());
     std::thread killer;
     options.helperStarted = [&](pid_t helper) {
         killer = std::thread([helper] {
@@ -225,8 +243,7 @@ TEST(PrivilegedCommand, HelperKilledFromOutsideDuringALongCommand)
             kill(helper, SIGKILL);
         });
     };
-    const ScriptOutcome outcome =
-        runGuarded(QStringLiteral("do shell script \"sleep 32.75\" with administrator privileges"), options);
+    const ScriptOutcome outcome = runGuarded(asUser(QStringLiteral("sleep 32.75"), temp(QStringLiteral("x"))), options);
     killer.join();
     EXPECT_EQ(outcome.errorDescription,
               QStringLiteral("The privileged helper was ended by signal 9 (Killed) while running a command. (error -10004, line 1)"));
@@ -262,11 +279,13 @@ TEST(Progress, ReportsEachCommandAsItBeginsAndThePromptWhileItIsOpen)
     const QString install = QStringLiteral("try\n"
                                            "do shell script \"true\"\n"
                                            "do shell script \"cp -R -f \\\"%1/\\\" \\\"%2\\\"\" with administrator privileges\n"
-                                           "do shell script \"exit 3\" with administrator privileges\n"
+                                           "do shell script \"id\" with administrator privileges\n"
                                            "do shell script \"echo never\"\n"
                                            "on error errMsg\nreturn errMsg\nend try")
                                 .arg(temp(QStringLiteral("source dir")), temp(QStringLiteral("copy")));
     const QString copied = QStringLiteral("source dir");
+    // Root runs no shell text: the command is refused and nothing is asked for it.
+    const QString refusal = QStringLiteral("The installer does not run this command with administrator privileges: id");
     const ScriptProgress first{1, 4, {}, false};
     const ScriptProgress third{3, 4, {}, false};
     const ScriptProgress copying{2, 4, copied, false};
@@ -279,12 +298,13 @@ TEST(Progress, ReportsEachCommandAsItBeginsAndThePromptWhileItIsOpen)
         QList<ScriptProgress> reports;
         std::optional<QString> result;
     } rows[] = {
-        {"a helper started directly asks nothing", install, direct(), {first, copying, third},
-         QStringLiteral("The command exited with a non-zero status.")},
-        {"the prompt is open until the helper answers", install, elevatedBy(QStringLiteral("sleep 0.2; exec \"$0\"")),
-         {first, prompting, copying, third}, QStringLiteral("The command exited with a non-zero status.")},
-        {"a dismissed prompt closes too", install, elevatedBy(QStringLiteral("exit 126")), {first, prompting, copying},
-         QStringLiteral("User canceled.")},
+        {"a helper started directly asks nothing", install, withLightroom(direct(), temp.path()), {first, copying, third},
+         refusal},
+        {"the prompt is open until the helper answers", install,
+         withLightroom(elevatedBy(QStringLiteral("sleep 0.2; exec \"$0\"")), temp.path()), {first, prompting, copying, third},
+         refusal},
+        {"a dismissed prompt closes too", install, withLightroom(elevatedBy(QStringLiteral("exit 126")), temp.path()),
+         {first, prompting, copying}, QStringLiteral("User canceled.")},
         {"a compile error runs nothing", QStringLiteral("do shell script \"true"), direct(), {}, std::nullopt},
     };
     for (const auto &row : rows) {
@@ -330,8 +350,10 @@ TEST(PrivilegedCommand, ReadyIsToldOnceAfterTheStartAndBeforeTheFirstCommand)
             events << QStringLiteral("ready");
             QFile(ready).open(QIODevice::WriteOnly);
         };
+        options = withLightroom(options, temp.path());
         // Each command finds what the notification left: it came first.
-        const QString command = QStringLiteral("do shell script \"test -e '%1'\" with administrator privileges\n").arg(ready);
+        const QString command =
+            QStringLiteral("do shell script \"cp -R -f '%1' '%2'\" with administrator privileges\n").arg(ready, temp(QStringLiteral("copy")));
         const ScriptOutcome outcome = runGuarded(QStringLiteral("try\n") + command + command
                                                      + QStringLiteral("on error errMsg\nreturn errMsg\nend try\nreturn \"ran\""),
                                                  options);

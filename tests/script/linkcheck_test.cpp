@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -69,4 +70,29 @@ TEST(LinkCheck, FindsTheLinkThatLeavesTheFolder)
             EXPECT_EQ(escape->link, expected);
         }
     }
+}
+
+// A folder the check cannot open may hold anything: the check fails closed
+// and names it. Descriptors run out for real in a child whose limit is set
+// just above what it has open.
+TEST(LinkCheck, AFolderItCannotOpenIsReportedNotSkipped)
+{
+    TempFolder temp;
+    const QString root = temp(QStringLiteral("element"));
+    QString deep = root;
+    for (int level = 0; level < 12; ++level)
+        deep += QStringLiteral("/level");
+    ASSERT_TRUE(QDir().mkpath(deep));
+    const std::string checked = QFile::encodeName(root).toStdString();
+    const auto checkWithFewDescriptors = [&checked] {
+        const int lowest = dup(0);
+        close(lowest);
+        const rlimit limit{rlim_t(lowest + 4), rlim_t(lowest + 4)};
+        setrlimit(RLIMIT_NOFILE, &limit);
+        const auto found = linkcheck::findEscape(checked);
+        const bool named = found && found->error == EMFILE && found->link.find("/level") != std::string::npos
+                           && linkcheck::describe(checked, *found).find("cannot be checked") != std::string::npos;
+        _exit(named ? 0 : 1);
+    };
+    EXPECT_EXIT(checkWithFewDescriptors(), ::testing::ExitedWithCode(0), "");
 }

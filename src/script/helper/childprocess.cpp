@@ -275,20 +275,21 @@ std::variant<Result, std::string> run(const Invocation &invocation)
     const int pidfd = guarded ? processDescriptor(pid) : -1;
     // Output, the end of the process (so that a command that closes its output
     // and keeps running is still watched), and the watched descriptor.
-    pollfd fds[4] = {{out.fds[0], POLLIN, 0}, {err.fds[0], POLLIN, 0}, {pidfd, POLLIN, 0},
-                     {guarded ? invocation.watchDescriptor : -1, POLLIN, 0}};
+    pollfd fds[5] = {{out.fds[0], POLLIN, 0}, {err.fds[0], POLLIN, 0}, {pidfd, POLLIN, 0},
+                     {guarded ? invocation.watchDescriptor : -1, POLLIN, 0},
+                     {guarded ? invocation.hangupDescriptor : -1, 0, 0}};
     int open = 2;
     bool reaped = false;
     bool aborted = false;
     int waitStatus = 0;
     std::string chunk;
     while (open > 0 || (fds[2].fd >= 0 && !reaped)) {
-        if (poll(fds, 4, -1) < 0) {
+        if (poll(fds, 5, -1) < 0) {
             if (errno == EINTR)
                 continue;
             break;
         }
-        if (fds[3].fd >= 0 && fds[3].revents) {
+        if ((fds[3].fd >= 0 && fds[3].revents) || (fds[4].fd >= 0 && fds[4].revents)) {
             kill(-pid, SIGKILL);
             kill(pid, SIGKILL);
             aborted = true;

@@ -46,6 +46,9 @@ struct Invocation
     // Guarded only: once this descriptor is readable or hung up, the program
     // is killed and run() returns at once.
     int watchDescriptor = -1;
+    // Guarded only: the same once this descriptor is hung up (its writer
+    // has gone); data waiting on it does not count.
+    int hangupDescriptor = -1;
 };
 
 // Exit status, or minus the signal number; output capped at maxOutputSize

@@ -1,5 +1,7 @@
 #include "giveback.h"
 
+#include "uniquefd.h"
+
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -14,6 +16,8 @@ namespace {
 // Bounds the work in a folder tree that someone has filled on purpose.
 constexpr std::size_t maxEntries = 1000000;
 
+constexpr int folderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+
 std::string withoutTrailingSlashes(std::string path)
 {
     while (path.size() > 1 && path.back() == '/')
@@ -21,6 +25,19 @@ std::string withoutTrailingSlashes(std::string path)
     return path;
 }
 
+bool startsWith(const std::string &text, const std::string &prefix) { return text.compare(0, prefix.size(), prefix) == 0; }
+
+bool endsWith(const std::string &text, const std::string &suffix)
+{
+    return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+// Only what root made in the user's files is given back: a folder of
+// root's at a place an installation makes, and inside such a folder what
+// is root's. Nobody else can put anything into a folder of root's, so all
+// of it is root's doing; a folder of the user's is left alone, as the user
+// can replace what it holds. Never a hard link (another name of it may lie
+// anywhere) and never a special file.
 class Walk
 {
 public:
@@ -31,60 +48,64 @@ public:
     {
     }
 
-    // Gives back what `fd` (opened without following a link) refers to.
-    void giveBack(int fd, const std::string &path)
+    // Opens the folder `name` of `parent`; gives it back when it is root's
+    // and says so. Nothing is followed through a link.
+    UniqueFd folder(int parent, const std::string &name, const std::string &path, bool &wasRoots)
     {
+        UniqueFd fd(openat(parent, name.c_str(), folderFlags));
+        wasRoots = false;
+        if (!fd.valid())
+            return fd;
         struct stat info;
-        if (fstat(fd, &info) != 0)
-            return fail(path, errno);
-        const bool rootsOwn = info.st_uid == 0;
-        const bool rootsGroup = info.st_uid == m_uid && info.st_gid == 0;
-        if (!rootsOwn && !rootsGroup)
-            return;
-        if (S_ISREG(info.st_mode) && info.st_nlink != 1)
-            return; // another name of it may lie anywhere
-        if (!S_ISDIR(info.st_mode) && !S_ISREG(info.st_mode) && !S_ISLNK(info.st_mode))
-            return;
-        if (fchownat(fd, "", rootsOwn ? m_uid : uid_t(-1), m_gid, AT_EMPTY_PATH | AT_SYMLINK_NOFOLLOW) != 0)
+        if (fstat(fd.get(), &info) != 0) {
             fail(path, errno);
+            return UniqueFd();
+        }
+        wasRoots = info.st_uid == 0;
+        if (wasRoots && fchown(fd.get(), m_uid, m_gid) != 0)
+            fail(path, errno);
+        return fd;
     }
 
-    // Gives back `fd`, a folder, and everything below it.
-    void giveBackTree(int fd, const std::string &path)
+    // Gives back every entry of root's below `fd`, a folder that was root's.
+    void contents(UniqueFd fd, const std::string &path, bool (*wanted)(const std::string &name) = nullptr)
     {
-        struct Folder
+        struct Pending
         {
-            int fd;
+            UniqueFd fd;
             std::string path;
         };
-        std::vector<Folder> folders{{fd, path}};
-        while (!folders.empty()) {
-            Folder folder = std::move(folders.back());
-            folders.pop_back();
-            giveBack(folder.fd, folder.path);
-            DIR *listing = fdopendir(folder.fd);
+        std::vector<Pending> pending;
+        pending.push_back({std::move(fd), path});
+        while (!pending.empty()) {
+            Pending folder = std::move(pending.back());
+            pending.pop_back();
+            const int listed = fcntl(folder.fd.get(), F_DUPFD_CLOEXEC, 0);
+            DIR *listing = listed >= 0 ? fdopendir(listed) : nullptr;
             if (!listing) {
-                ::close(folder.fd);
+                if (listed >= 0)
+                    ::close(listed);
+                fail(folder.path, errno);
                 continue;
             }
             while (const dirent *entry = readdir(listing)) {
                 const std::string name = entry->d_name;
-                if (name == "." || name == "..")
+                if (name == "." || name == ".." || (wanted && folder.path == path && !wanted(name)))
                     continue;
                 if (++m_entries > maxEntries) {
                     fail(path, E2BIG);
                     break;
                 }
                 const std::string child = folder.path + "/" + name;
-                const int sub = openat(dirfd(listing), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-                if (sub >= 0) {
-                    folders.push_back({sub, child});
+                struct stat info;
+                if (fstatat(folder.fd.get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 || info.st_uid != 0)
                     continue;
-                }
-                const int other = openat(dirfd(listing), name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
-                if (other >= 0) {
-                    giveBack(other, child);
-                    ::close(other);
+                if (S_ISDIR(info.st_mode)) {
+                    bool wasRoots = false;
+                    if (UniqueFd sub = this->folder(folder.fd.get(), name, child, wasRoots); sub.valid() && wasRoots)
+                        pending.push_back({std::move(sub), child});
+                } else if (S_ISLNK(info.st_mode) || (S_ISREG(info.st_mode) && info.st_nlink == 1)) {
+                    giveBackEntry(folder.fd.get(), name, child);
                 }
             }
             closedir(listing);
@@ -94,6 +115,22 @@ public:
     const std::string &error() const { return m_error; }
 
 private:
+    // A file or link, opened without following it and checked again, so
+    // that what is given back is what was looked at.
+    void giveBackEntry(int folder, const std::string &name, const std::string &path)
+    {
+        UniqueFd fd(openat(folder, name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+        struct stat info;
+        if (!fd.valid() || fstat(fd.get(), &info) != 0 || info.st_uid != 0)
+            return;
+        if (S_ISREG(info.st_mode) && info.st_nlink != 1)
+            return;
+        if (!S_ISREG(info.st_mode) && !S_ISLNK(info.st_mode))
+            return;
+        if (fchownat(fd.get(), "", m_uid, m_gid, AT_EMPTY_PATH | AT_SYMLINK_NOFOLLOW) != 0)
+            fail(path, errno);
+    }
+
     void fail(const std::string &path, int error)
     {
         if (m_error.empty())
@@ -107,28 +144,16 @@ private:
     std::string m_error;
 };
 
-} // namespace
+bool isPluginLink(const std::string &name) { return startsWith(name, "softhaze") && endsWith(name, ".lrdevplugin"); }
 
-std::string giveBack(const std::string &target, const Account &user)
+// Opens the user's Lightroom folder below the home, touching nothing on the
+// way and following no link.
+UniqueFd openLightroom(const std::string &home, const std::string &folder, uid_t uid)
 {
-    if (user.credentials.uid == 0 || geteuid() != 0)
-        return {};
-    const std::string home = withoutTrailingSlashes(user.home);
-    const std::string folder = withoutTrailingSlashes(target);
-    if (home.size() < 2 || home.front() != '/' || folder.compare(0, home.size() + 1, home + "/") != 0)
-        return {};
-
-    // The home itself is where the user database says; it must be the user's.
-    int fd = ::open(home.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return {};
+    UniqueFd fd(::open(home.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     struct stat info;
-    if (fstat(fd, &info) != 0 || info.st_uid != user.credentials.uid) {
-        ::close(fd);
-        return {};
-    }
-    Walk walk(user);
-    std::string path = home;
+    if (!fd.valid() || fstat(fd.get(), &info) != 0 || info.st_uid != uid)
+        return UniqueFd();
     std::size_t start = home.size() + 1;
     while (start <= folder.size()) {
         std::size_t end = folder.find('/', start);
@@ -136,22 +161,64 @@ std::string giveBack(const std::string &target, const Account &user)
             end = folder.size();
         const std::string name = folder.substr(start, end - start);
         start = end + 1;
-        if (name.empty())
+        if (name.empty() || name == ".")
             continue;
-        if (name == "." || name == "..") {
-            ::close(fd);
-            return {};
-        }
-        path += "/" + name;
-        const int next = openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        ::close(fd);
-        if (next < 0)
-            return walk.error();
-        if (start <= folder.size())
-            walk.giveBack(next, path);
-        fd = next;
+        if (name == "..")
+            return UniqueFd();
+        fd.reset(openat(fd.get(), name.c_str(), folderFlags));
+        if (!fd.valid())
+            return fd;
     }
-    walk.giveBackTree(fd, path); // closes fd
+    return fd;
+}
+
+} // namespace
+
+std::string giveBack(const std::string &target, const Account &user)
+{
+    if (user.credentials.uid == 0 || geteuid() != 0)
+        return {};
+    const std::string home = withoutTrailingSlashes(user.home);
+    const std::string lightroom = withoutTrailingSlashes(target);
+    if (home.size() < 2 || home.front() != '/' || !startsWith(lightroom, home + "/"))
+        return {};
+    const UniqueFd base = openLightroom(home, lightroom, user.credentials.uid);
+    if (!base.valid())
+        return {};
+
+    Walk walk(user);
+    bool wasRoots = false;
+    // External Editor Presets/Veltrano and each Export Presets/Veltrano
+    // Softhaze N hold only what an installation puts there.
+    if (UniqueFd editors = walk.folder(base.get(), "External Editor Presets", lightroom + "/External Editor Presets", wasRoots);
+        editors.valid()) {
+        const std::string path = lightroom + "/External Editor Presets/Veltrano";
+        if (UniqueFd ours = walk.folder(editors.get(), "Veltrano", path, wasRoots); ours.valid() && wasRoots)
+            walk.contents(std::move(ours), path);
+    }
+    if (UniqueFd exports = walk.folder(base.get(), "Export Presets", lightroom + "/Export Presets", wasRoots);
+        exports.valid()) {
+        const int listed = fcntl(exports.get(), F_DUPFD_CLOEXEC, 0);
+        std::vector<std::string> presets;
+        if (DIR *listing = listed >= 0 ? fdopendir(listed) : nullptr) {
+            while (const dirent *entry = readdir(listing))
+                if (startsWith(entry->d_name, "Veltrano Softhaze "))
+                    presets.emplace_back(entry->d_name);
+            closedir(listing);
+        } else if (listed >= 0) {
+            ::close(listed);
+        }
+        for (const std::string &name : presets) {
+            const std::string path = lightroom + "/Export Presets/" + name;
+            if (UniqueFd ours = walk.folder(exports.get(), name, path, wasRoots); ours.valid() && wasRoots)
+                walk.contents(std::move(ours), path);
+        }
+    }
+    // Modules is shared with other plug-ins: of a Modules of root's, only
+    // the plug-in links an installation makes there.
+    if (UniqueFd modules = walk.folder(base.get(), "Modules", lightroom + "/Modules", wasRoots);
+        modules.valid() && wasRoots)
+        walk.contents(std::move(modules), lightroom + "/Modules", isPluginLink);
     return walk.error();
 }
 

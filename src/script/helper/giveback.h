@@ -4,16 +4,17 @@
 
 #include <string>
 
-// Earlier installations ran everything as root and left root-owned folders
-// in the user's home (~/.local, ~/.local/share, Adobe, ... and the presets
-// below the Lightroom folder). Before anything runs as the user again, root
-// gives those back: from the home down to `folder`, and everything below
-// it. Every folder is opened without
-// following links and changed through its descriptor, so a link the user
-// put anywhere on the way redirects nothing; a file is changed only when it
-// has no other name. Only what belongs to root changes hands: root's
-// entries pass to the user and the user's group, the user's own entries
-// with group root pass to the user's group.
+// Earlier installations ran the Lightroom commands as root and could leave
+// folders of root's where an installation puts its presets and its plug-in
+// link. Before anything runs as the user again, root gives those back: a
+// folder of root's among External Editor Presets, External Editor
+// Presets/Veltrano, Export Presets, Export Presets/Veltrano Softhaze N and
+// Modules of the user's Lightroom folder, and what root's folders among
+// them hold (of Modules, only the plug-in links). Nothing above those
+// folders is touched, nor anything in a folder of the user's, nor a hard
+// link or a special file. Every folder is opened without following links
+// and changed through its descriptor, so a link the user put anywhere on
+// the way redirects nothing.
 namespace giveback {
 
 // What went wrong, or empty. A folder outside the user's home, or a way

@@ -8,7 +8,7 @@ namespace {
 constexpr char requestTag = 'Q';
 constexpr char replyTag = 'A';
 constexpr char readyTag = 'R';
-constexpr std::uint32_t protocolVersion = 2;
+constexpr std::uint32_t protocolVersion = 3;
 
 void putNumber(std::string &out, std::uint32_t value)
 {
@@ -113,11 +113,26 @@ std::string encode(const Request &request)
 {
     std::string out(1, requestTag);
     out += static_cast<char>(request.kind);
-    out += static_cast<char>(request.identity);
-    putField(out, request.command);
+    out += static_cast<char>(request.folder);
+    putField(out, request.path);
+    putField(out, request.text);
     putField(out, request.user);
     putField(out, request.home);
     return out;
+}
+
+const char *nameOf(RequestKind kind)
+{
+    switch (kind) {
+    case RequestKind::makeFolder: return "make an install folder";
+    case RequestKind::copyElement: return "copy a product element";
+    case RequestKind::linkElement: return "link an element into the plug-ins folder";
+    case RequestKind::writeFile: return "write a file in an element";
+    case RequestKind::userCommand: return "run a command as the user";
+    case RequestKind::giveBack: return "give the user's folders back";
+    case RequestKind::endOfRun: return "end the run";
+    }
+    return "an unknown request";
 }
 
 std::string encode(const Reply &reply)
@@ -140,14 +155,14 @@ Decoded decode(std::string_view buffer, Request &request)
 {
     Reader reader(buffer);
     Request decoded;
-    char kind = 0, identity = 0;
-    (void)(reader.tag(requestTag) && reader.byte(kind, "CGE") && reader.byte(identity, "RU")
-           && reader.field(decoded.command, maxCommandSize) && reader.field(decoded.user, maxNameSize)
-           && reader.field(decoded.home, maxNameSize));
+    char kind = 0, folder = 0;
+    (void)(reader.tag(requestTag) && reader.byte(kind, "MCLWUGE") && reader.byte(folder, "MP")
+           && reader.field(decoded.path, maxNameSize) && reader.field(decoded.text, maxTextSize)
+           && reader.field(decoded.user, maxNameSize) && reader.field(decoded.home, maxNameSize));
     const Decoded result = reader.finish();
     if (result.status == DecodeStatus::complete) {
         decoded.kind = static_cast<RequestKind>(kind);
-        decoded.identity = static_cast<Identity>(identity);
+        decoded.folder = static_cast<InstallFolder>(folder);
         request = std::move(decoded);
     }
     return result;

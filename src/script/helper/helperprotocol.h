@@ -14,32 +14,45 @@
 // bound.
 namespace helperprotocol {
 
-inline constexpr std::size_t maxCommandSize = 16 * 1024 * 1024;
+inline constexpr std::size_t maxTextSize = 16 * 1024 * 1024;
 inline constexpr std::size_t maxNameSize = 4096;
 inline constexpr std::size_t maxOutputSize = 16 * 1024 * 1024;
 
+// What the installer may ask of the helper. Root does only the first four,
+// each on a folder the helper works out itself; a request never names where
+// root writes. Shell text runs only with the invoking user's identity.
 enum class RequestKind : std::uint8_t {
-    // Run `command` with /bin/sh.
-    command = 'C',
-    // Give the invoking user back what root left in the folder `command`
-    // (and on the way down to it from the user's home).
+    // Make `folder` (and the folders above it).
+    makeFolder = 'M',
+    // Copy the product element at `path`, read with the invoking user's
+    // identity, into the maker's folder under its own name.
+    copyElement = 'C',
+    // Link the element `path` (a name) of the maker's folder into the
+    // plug-ins folder under the same name.
+    linkElement = 'L',
+    // Write `text` to the file `path`, relative to the maker's folder and
+    // inside one of its elements.
+    writeFile = 'W',
+    // Run the shell text `text` as the invoking user.
+    userCommand = 'U',
+    // Give the invoking user back what root left in the install folders of
+    // the user's Lightroom folder `path`.
     giveBack = 'G',
     // The run is over: the helper takes no further request and ends.
     endOfRun = 'E',
 };
 
-// Who runs a command. Asking for the invoking user is always safe: the
-// helper takes that user from pkexec (or from its own real user), never
-// from the request.
-enum class Identity : std::uint8_t { root = 'R', invokingUser = 'U' };
+// The two folders root installs into.
+enum class InstallFolder : std::uint8_t { maker = 'M', plugins = 'P' };
 
-// `user` and `home` fill USER and HOME when the helper does not know the
-// invoking user from pkexec.
+// `user` and `home` fill USER and HOME of a user command when the helper
+// does not know the invoking user from pkexec.
 struct Request
 {
-    RequestKind kind = RequestKind::command;
-    Identity identity = Identity::root;
-    std::string command;
+    RequestKind kind = RequestKind::endOfRun;
+    InstallFolder folder = InstallFolder::maker;
+    std::string path;
+    std::string text;
     std::string user;
     std::string home;
 
@@ -66,6 +79,8 @@ struct Decoded
 };
 
 std::string encode(const Request &request);
+// A readable name of the request's kind, for messages.
+const char *nameOf(RequestKind kind);
 std::string encode(const Reply &reply);
 // The helper's first message: it runs, and under pkexec the user has
 // authenticated.

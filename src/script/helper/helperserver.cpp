@@ -5,6 +5,9 @@
 #include "giveback.h"
 #include "helperprotocol.h"
 #include "reaper.h"
+#include "requestcheck.h"
+#include "rootoperations.h"
+#include "watchedwork.h"
 
 #include <cerrno>
 #include <csignal>
@@ -19,7 +22,6 @@
 namespace helperserver {
 namespace {
 
-using helperprotocol::Identity;
 using helperprotocol::Reply;
 using helperprotocol::Request;
 using helperprotocol::RequestKind;
@@ -63,11 +65,12 @@ std::vector<std::string> commandEnvironment(const std::string &user, const std::
 class Server
 {
 public:
-    Server(Account user, bool fromPkexec, int self, int lifeline)
+    Server(Account user, bool fromPkexec, int self, int lifeline, requestcheck::InstallFolders folders)
         : m_user(std::move(user))
         , m_fromPkexec(fromPkexec)
         , m_self(self)
-        , m_lifeline(lifeline)
+        , m_watch{lifeline, 0}
+        , m_folders(std::move(folders))
     {
     }
 
@@ -91,10 +94,10 @@ public:
             buffer.erase(0, decoded.consumed);
             if (request.kind == RequestKind::endOfRun)
                 return end(exitDone);
-            const Reply reply = request.kind == RequestKind::giveBack ? giveBack(request) : runCommand(request);
-            // Nothing a command started outlives it.
+            const Reply reply = answer(request);
+            // Nothing a request started outlives it.
             reaper::sweep();
-            if (installerGone() || !childprocess::writeAll(1, helperprotocol::encode(reply)))
+            if (watchedwork::installerGone(m_watch) || !childprocess::writeAll(1, helperprotocol::encode(reply)))
                 return end(exitParentGone);
         }
     }
@@ -109,31 +112,41 @@ private:
     // False when the lifeline ended first: the reaper, and so the installer, has gone.
     bool waitForInput()
     {
-        pollfd fds[2] = {{0, POLLIN, 0}, {m_lifeline, POLLIN, 0}};
+        pollfd fds[2] = {{0, POLLIN, 0}, {m_watch.lifeline, POLLIN, 0}};
         while (poll(fds, 2, -1) < 0)
             if (errno != EINTR)
                 return false;
         return fds[1].revents == 0;
     }
 
-    bool installerGone()
+    Reply answer(const Request &request)
     {
-        pollfd lifeline{m_lifeline, POLLIN, 0};
-        return poll(&lifeline, 1, 0) > 0;
+        if (const auto refused = requestcheck::refusal(request))
+            return {1, {}, *refused};
+        if (request.kind == RequestKind::userCommand)
+            return runCommand(request);
+        // Reading the user's files with the user's groups needs them, and
+        // reading them may load modules: once, here, not in each worker.
+        if (!m_groupsRead && geteuid() == 0 && !(m_groupsRead = m_user.readGroups()))
+            return {1, {}, "cannot act for " + m_user.name + ": the user's groups cannot be read"};
+        return watchedwork::run(
+            [&]() -> Reply {
+                if (request.kind == RequestKind::giveBack) {
+                    const std::string error = giveback::giveBack(request.path, m_user);
+                    return error.empty() ? Reply{} : Reply{1, {}, error};
+                }
+                return rootoperations::perform(request, m_folders, m_user);
+            },
+            m_watch);
     }
 
-    Reply giveBack(const Request &request)
-    {
-        const std::string error = giveback::giveBack(request.command, m_user);
-        return error.empty() ? Reply{} : Reply{1, {}, error};
-    }
-
+    // Shell text runs only as the invoking user: a helper of root's takes
+    // that user's identity for it, one that already runs as the user (a
+    // staged install) needs nothing.
     Reply runCommand(const Request &request)
     {
         childprocess::Invocation invocation;
-        // Dropping privileges for the invoking user needs root; a helper that
-        // already runs as that user (a staged install) needs nothing.
-        if (request.identity == Identity::invokingUser && geteuid() != m_user.credentials.uid) {
+        if (geteuid() != m_user.credentials.uid) {
             if (geteuid() != 0)
                 return {1, {}, "cannot run a command as " + m_user.name + ": the helper runs as another user"};
             if (!m_groupsRead && !(m_groupsRead = m_user.readGroups()))
@@ -144,12 +157,13 @@ private:
         // whatever the requests claim, is USER and HOME.
         const bool known = m_fromPkexec;
         invocation.program = "/bin/sh";
-        invocation.argv = {"sh", "-c", bsdLayer + request.command};
+        invocation.argv = {"sh", "-c", bsdLayer + request.text};
         invocation.environment = commandEnvironment(known ? m_user.name : request.user,
                                                     known ? m_user.home : request.home.empty() ? "/" : request.home);
         invocation.spawn = childprocess::Spawn::guarded;
         invocation.keptDescriptor = m_self;
-        invocation.watchDescriptor = m_lifeline;
+        invocation.watchDescriptor = m_watch.lifeline;
+        invocation.hangupDescriptor = m_watch.requests;
         auto result = childprocess::run(invocation);
         if (auto *failure = std::get_if<std::string>(&result))
             return {126, {}, *failure};
@@ -160,7 +174,8 @@ private:
     bool m_groupsRead = false;
     bool m_fromPkexec;
     int m_self;
-    int m_lifeline;
+    watchedwork::Watch m_watch;
+    requestcheck::InstallFolders m_folders;
 };
 
 } // namespace
@@ -196,7 +211,14 @@ int serve()
         std::perror("VeltranoHelper: cannot start");
         return exitSetup;
     }
-    return Server(std::move(*user), std::getenv("PKEXEC_UID") != nullptr, self, *lifeline).serve();
+    // The install folders come from the environment the helper was started
+    // with, never from a request: pkexec passes no VELTRANO_INSTALL_ROOT, so
+    // an elevated helper installs into the system's folders.
+    const char *root = std::getenv("VELTRANO_INSTALL_ROOT");
+    char *here = getcwd(nullptr, 0);
+    requestcheck::InstallFolders folders = requestcheck::installFolders(root ? root : "", here ? here : "/");
+    std::free(here);
+    return Server(std::move(*user), std::getenv("PKEXEC_UID") != nullptr, self, *lifeline, std::move(folders)).serve();
 }
 
 } // namespace helperserver

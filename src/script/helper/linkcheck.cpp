@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstring>
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
@@ -126,6 +127,7 @@ struct Folder
 {
     int fd;
     Components path; // relative to the root
+    int error = 0;   // why it could not be opened, when fd is -1
 };
 
 } // namespace
@@ -137,36 +139,47 @@ std::optional<Escape> findEscape(const std::string &folder)
         root.pop_back();
     const int rootFd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (rootFd < 0) {
+        const int error = errno;
         struct stat info;
         if (lstat(root.c_str(), &info) == 0 && S_ISLNK(info.st_mode))
             return Escape{root, readLinkAt(AT_FDCWD, root).value_or(std::string())};
-        return std::nullopt; // not there, or not a folder: nothing inside to leave it
+        if (error == ENOENT || error == ENOTDIR)
+            return std::nullopt; // not there, or not a folder: nothing inside to leave it
+        return Escape{root, {}, error};
     }
     Resolver resolver(rootFd, root);
     std::optional<Escape> escape;
-    std::vector<Folder> folders{{fcntl(rootFd, F_DUPFD_CLOEXEC, 0), {}}};
+    const int first = fcntl(rootFd, F_DUPFD_CLOEXEC, 0);
+    std::vector<Folder> folders{{first, {}, first >= 0 ? 0 : errno}};
     while (!folders.empty()) {
         Folder folder = std::move(folders.back());
         folders.pop_back();
         DIR *listing = folder.fd >= 0 ? fdopendir(folder.fd) : nullptr;
         if (!listing) {
+            const int error = folder.fd >= 0 ? errno : folder.error;
             if (folder.fd >= 0)
                 ::close(folder.fd);
-            continue;
+            escape = Escape{root + (folder.path.empty() ? "" : "/" + join(folder.path)), {}, error ? error : EIO};
+            break;
         }
         while (const dirent *entry = readdir(listing)) {
             const std::string name = entry->d_name;
             if (name == "." || name == ".." || escape)
                 continue;
             struct stat info;
-            if (fstatat(dirfd(listing), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+            if (fstatat(dirfd(listing), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+                if (errno != ENOENT) {
+                    Components unreadable = folder.path;
+                    unreadable.push_back(name);
+                    escape = Escape{root + "/" + join(unreadable), {}, errno};
+                }
                 continue;
+            }
             Components path = folder.path;
             path.push_back(name);
             if (S_ISDIR(info.st_mode)) {
                 const int fd = openat(dirfd(listing), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-                if (fd >= 0)
-                    folders.push_back({fd, std::move(path)});
+                folders.push_back({fd, std::move(path), fd >= 0 ? 0 : errno});
             } else if (S_ISLNK(info.st_mode)) {
                 const std::optional<std::string> target = readLinkAt(dirfd(listing), name);
                 if (!target || !resolver.staysInside(folder.path, *target))
@@ -178,9 +191,19 @@ std::optional<Escape> findEscape(const std::string &folder)
             break;
     }
     for (const Folder &folder : folders)
-        ::close(folder.fd);
+        if (folder.fd >= 0)
+            ::close(folder.fd);
     ::close(rootFd);
     return escape;
+}
+
+std::string describe(const std::string &root, const Escape &escape)
+{
+    if (escape.error != 0)
+        return "cp: refusing to install '" + root + "': '" + escape.link + "' cannot be checked for links ("
+               + std::strerror(escape.error) + ")";
+    return "cp: refusing to install '" + root + "': the link '" + escape.link + "' leads outside it (to '"
+           + escape.target + "')";
 }
 
 } // namespace linkcheck

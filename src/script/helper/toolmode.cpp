@@ -80,8 +80,7 @@ std::vector<Destination> destinations(const std::vector<std::string> &operands)
 
 bool refuses(const Destination &destination, const linkcheck::Escape &escape)
 {
-    std::fprintf(stderr, "cp: refusing to install '%s': the link '%s' leads outside it (to '%s')\n",
-                 destination.path.c_str(), escape.link.c_str(), escape.target.c_str());
+    std::fprintf(stderr, "%s\n", linkcheck::describe(destination.path, escape).c_str());
     return true;
 }
 
@@ -111,7 +110,8 @@ int copyAsRoot(std::vector<std::string> tool)
             continue;
         }
         // Only the links themselves: the folder held other things before.
-        for (auto next = escape; next && unlink(next->link.c_str()) == 0; next = linkcheck::findEscape(place.path)) {
+        for (auto next = escape; next && next->error == 0 && unlink(next->link.c_str()) == 0;
+             next = linkcheck::findEscape(place.path)) {
         }
     }
     return refused ? 1 : status;

@@ -1,7 +1,9 @@
 // Stands in for pkexec in tests, installed setuid root by the test in a
 // folder only the test's user can reach: becomes root and runs the helper
 // the way pkexec does, with the environment cleared and PKEXEC_UID naming
-// the user who asked. It runs nothing but the helper beside it.
+// the user who asked. It runs nothing but the helper beside it. Unlike
+// pkexec, it passes VELTRANO_INSTALL_ROOT on, so that tests install below
+// folders of their own.
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -23,6 +25,8 @@ int main(int argc, char **argv)
     const std::string caller = std::to_string(getuid());
     const char *lang = std::getenv("LANG");
     const std::string keptLang = lang ? lang : "";
+    const char *root = std::getenv("VELTRANO_INSTALL_ROOT");
+    const std::string keptRoot = root ? root : "";
     if (setgroups(0, nullptr) != 0 || setresgid(0, 0, 0) != 0 || setresuid(0, 0, 0) != 0) {
         std::perror("fakepkexec");
         return 127;
@@ -36,6 +40,8 @@ int main(int argc, char **argv)
     setenv("SHELL", "/bin/sh", 1);
     if (!keptLang.empty())
         setenv("LANG", keptLang.c_str(), 1);
+    if (!keptRoot.empty())
+        setenv("VELTRANO_INSTALL_ROOT", keptRoot.c_str(), 1);
     execv(argv[1], argv + 1);
     std::perror("fakepkexec");
     return 127;

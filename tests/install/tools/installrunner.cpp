@@ -2,7 +2,10 @@
 // or kill it mid-run: the real state, script host and helper, with the
 // system's options unless told otherwise.
 //   installrunner [--helper PATH] [--elevation PROGRAM] [--system-root FOLDER] --install RESOURCES
-//   installrunner [--helper PATH] [--elevation PROGRAM] --script FILE
+//   installrunner [--helper PATH] [--elevation PROGRAM] [--system-root FOLDER] --script FILE
+// --system-root puts the maker's and the plug-ins folder below FOLDER, for
+// the script host and for the helper it starts; --lightroom FOLDER is the
+// user's Lightroom folder of a --script run.
 // --install prints the installer's own log lines; --script prints
 // "RESULT <text>" or "ERROR <description>". "HELPER <pid>" comes first, once
 // the helper has started.
@@ -26,6 +29,15 @@ int main(int argc, char *argv[])
     options.helperPath = option("--helper").isEmpty() ? QStringLiteral(VELTRANO_HELPER_PATH) : option("--helper");
     if (!option("--elevation").isEmpty())
         options.elevation = {option("--elevation")};
+    const QString systemRoot = option("--system-root");
+    if (!systemRoot.isEmpty()) {
+        options.targets = Product::targetsFrom({systemRoot + QStringLiteral("/opt"),
+                                                systemRoot + QStringLiteral("/usr/local/share"),
+                                                Product::userApplicationSupport()});
+        options.installRoot = systemRoot;
+    }
+    if (const QString lightroom = option("--lightroom"); !lightroom.isEmpty())
+        options.targets.userAppSuppLR = lightroom + u'/';
     options.helperStarted = [](pid_t pid) {
         std::printf("HELPER %d\n", int(pid));
         std::fflush(stdout);
@@ -51,11 +63,9 @@ int main(int argc, char *argv[])
         reporting.progress = report;
         return scripthost::runWith(script, reporting);
     };
-    if (const QString root = option("--system-root"); !root.isEmpty()) {
-        environment.installTargets = [root] {
-            return Product::targetsFrom({root + QStringLiteral("/opt"), root + QStringLiteral("/usr/local/share"),
-                                         Product::userApplicationSupport()});
-        };
+    if (!systemRoot.isEmpty()) {
+        const Product::InstallTargets targets = options.targets;
+        environment.installTargets = [targets] { return targets; };
     }
     AppSettings settings(environment);
     settings.refreshProducts();

@@ -53,6 +53,8 @@ TEST(LiveInstall, TheWindowPaintsTakesNoInputAndHoldsACloseUntilTheRunEnds)
     host.helperPath = QStringLiteral(VELTRANO_HELPER_PATH);
     host.user = scripthost::Options::system().user;
     host.home = scripthost::Options::system().home;
+    host.targets = targets;
+    host.installRoot = root.path();
     host.elevation = {QStringLiteral("/bin/sh"), QStringLiteral("-c"), QStringLiteral("sleep 1.5; exec \"$0\"")};
     QMutex reportsLock;
     QList<ScriptProgress> reports;

@@ -47,6 +47,8 @@ protected:
             [this] { return targets; },
             [this](const QString &script, const ProgressReport &report) {
                 scripthost::Options options = hostOptions();
+                options.targets = targets;
+                options.installRoot = root.path();
                 options.progress = report;
                 return scripthost::runWith(script, options);
             },
@@ -181,8 +183,7 @@ TEST_F(WindowClicks, FailedInstallShowsItsLogAndCopiesIt)
     if (geteuid() != 0)
         GTEST_SKIP() << "installing without a password prompt needs root";
     // The maker's folder would have to be created inside a plain file.
-    root.writeFile(QStringLiteral("blocked"), "not a folder");
-    targets.appVeltrano = root(QStringLiteral("blocked/Veltrano/"));
+    root.writeFile(QStringLiteral("opt"), "not a folder");
     walkToInstallPage();
     click("nextButton");
     click("installButton");

@@ -1,0 +1,92 @@
+#include "requestcheck.h"
+
+#include <vector>
+
+namespace requestcheck {
+namespace {
+
+using helperprotocol::Request;
+using helperprotocol::RequestKind;
+
+std::string withoutTrailingSlashes(std::string path)
+{
+    while (!path.empty() && path.back() == '/')
+        path.pop_back();
+    return path;
+}
+
+// One component of a path: not empty, not "." or "..", no "/" and no NUL.
+bool isPlainName(std::string_view name)
+{
+    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string_view::npos
+           && name.find('\0') == std::string_view::npos;
+}
+
+std::vector<std::string_view> components(std::string_view path)
+{
+    std::vector<std::string_view> out;
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        std::size_t end = path.find('/', start);
+        if (end == std::string_view::npos)
+            end = path.size();
+        out.push_back(path.substr(start, end - start));
+        start = end + 1;
+    }
+    return out;
+}
+
+std::string refused(const Request &request, const std::string &why)
+{
+    return std::string("The privileged helper refuses to ") + helperprotocol::nameOf(request.kind) + " ('" + request.path
+           + "'): " + why + ".";
+}
+
+} // namespace
+
+InstallFolders installFolders(std::string_view installRoot, std::string_view workingFolder)
+{
+    std::string root(installRoot);
+    if (!root.empty() && root.front() != '/')
+        root = withoutTrailingSlashes(std::string(workingFolder)) + "/" + root;
+    root = withoutTrailingSlashes(root);
+    return {root + "/opt/Veltrano", root + "/usr/local/share/Adobe/Plug-Ins/CC/Veltrano"};
+}
+
+std::optional<std::string> refusal(const Request &request)
+{
+    switch (request.kind) {
+    case RequestKind::makeFolder:
+    case RequestKind::userCommand:
+    case RequestKind::endOfRun:
+        return std::nullopt;
+    case RequestKind::linkElement:
+        if (!isPlainName(request.path))
+            return refused(request, "an element is named by one plain name");
+        return std::nullopt;
+    case RequestKind::copyElement: {
+        const std::string source = withoutTrailingSlashes(request.path);
+        if (source.empty() || source.front() != '/')
+            return refused(request, "the element must be given by its absolute path");
+        if (!isPlainName(source.substr(source.rfind('/') + 1)))
+            return refused(request, "the element's own name must be a plain name");
+        return std::nullopt;
+    }
+    case RequestKind::writeFile: {
+        const std::vector<std::string_view> parts = components(request.path);
+        if (parts.size() < 2)
+            return refused(request, "the file must lie inside an element of the maker's folder");
+        for (const std::string_view part : parts)
+            if (!isPlainName(part))
+                return refused(request, "the file must be named by plain names inside the maker's folder");
+        return std::nullopt;
+    }
+    case RequestKind::giveBack:
+        if (request.path.empty() || request.path.front() != '/')
+            return refused(request, "the Lightroom folder must be an absolute path");
+        return std::nullopt;
+    }
+    return refused(request, "it is not a request the helper knows");
+}
+
+} // namespace requestcheck
