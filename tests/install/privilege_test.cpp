@@ -1,6 +1,5 @@
-#include "installworld.h"
+#include "desktopuser.h"
 #include "script/helper/helperprotocol.h"
-#include "usertesting.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -16,113 +15,8 @@
 
 using namespace hosttesting;
 using namespace usertesting;
+using namespace desktopuser;
 
-namespace {
-
-
-QByteArray encoded(const QString &path) { return QFile::encodeName(path); }
-
-QString writeFile(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(content);
-    return path;
-}
-
-void giveTo(const QString &path, uid_t uid, gid_t gid) { lchown(encoded(path).constData(), uid, gid); }
-
-QString linkText(const QString &path)
-{
-    char target[256] = {};
-    const ssize_t size = readlink(encoded(path).constData(), target, sizeof target - 1);
-    return size > 0 ? QString::fromLatin1(target, size) : QString();
-}
-
-// Waits up to 30 seconds, however loaded the machine, for `condition`.
-bool waitUntil(const std::function<bool()> &condition)
-{
-    for (int i = 0; i < 600 && !condition(); ++i)
-        QThread::msleep(50);
-    return condition();
-}
-
-bool eventuallyExists(const QString &path)
-{
-    return waitUntil([&] { return QFileInfo::exists(path); });
-}
-
-// An unprivileged desktop user who starts the installer, which elevates
-// through a stand-in for pkexec; the local install folders lie below
-// world(), root's, and the user's home is world("home").
-class AsDesktopUser : public ::testing::Test
-{
-public:
-    void SetUp() override
-    {
-        if (!runningAsRoot())
-            GTEST_SKIP() << "creating users and a setuid stand-in for pkexec needs root";
-        chmod(encoded(temp.path()).constData(), 0755);
-        QDir().mkpath(world());
-        user = std::make_unique<TestUser>(world(QStringLiteral("home")));
-        if (!user->exists())
-            GTEST_SKIP() << "useradd could not create a test user";
-        if (const QString error = installPrograms(temp(QStringLiteral("programs")), *user, programs); !error.isEmpty())
-            GTEST_SKIP() << error.toStdString();
-        // The sample products, where the user can read them.
-        ASSERT_EQ(QProcess::execute(QStringLiteral("/bin/cp"), {QStringLiteral("-R"), QStringLiteral(VELTRANO_SOURCE_DIR "/resources"), sampleResources}), 0);
-    }
-
-    QString world(const QString &relative = {}) const
-    {
-        return temp(QStringLiteral("world")) + (relative.isEmpty() ? QString() : u'/' + relative);
-    }
-    QString lightroom(const QString &relative = {}) const
-    {
-        return user->home() + QStringLiteral("/.local/share/Adobe/Lightroom") + (relative.isEmpty() ? QString() : u'/' + relative);
-    }
-
-    Finished install(const QString &resources)
-    {
-        return runInstaller(programs, {QStringLiteral("--elevation"), programs.elevation, QStringLiteral("--system-root"), world(),
-                             QStringLiteral("--install"), resources},
-                            user.get());
-    }
-
-    // A folder of root's, with a secret only root may read, that no link may lead root to change.
-    QString victim()
-    {
-        const QString folder = world(QStringLiteral("victim"));
-        QDir(folder).removeRecursively();
-        writeFile(folder + QStringLiteral("/shadow"), "secret");
-        chmod(encoded(folder + QStringLiteral("/shadow")).constData(), 0600);
-        writeFile(folder + QStringLiteral("/victim.txt"), "original");
-        return folder;
-    }
-
-    // Folders the user made, as the user would have made them.
-    void userFolders(const QString &path)
-    {
-        QDir().mkpath(path);
-        for (QString at = path; at.startsWith(user->home()); at = QFileInfo(at).path())
-            giveTo(at, user->uid(), user->gid());
-    }
-
-    void userLink(const QString &target, const QString &link)
-    {
-        userFolders(QFileInfo(link).path());
-        QFile::link(target, link);
-        giveTo(link, user->uid(), user->gid());
-    }
-
-    TempFolder temp;
-    const QString sampleResources = temp(QStringLiteral("resources"));
-    std::unique_ptr<TestUser> user;
-    Programs programs;
-};
-
-} // namespace
 
 TEST_F(AsDesktopUser, AFreshHomeGetsTheSampleTreeAndNothingOfRoots)
 {
