@@ -55,12 +55,15 @@ source "$here/../e2e/wizard.sh"
 
 as_user() { chroot --userspec="$user:$user" "$root" /usr/bin/env -i $polkit_path HOME="$home" "$@"; }
 
-# Everything outside the install folders, the user's home and the places
-# that change on their own, with owner, mode, size and time.
+# Everything outside the install folders, the user's home, the test's own
+# tools and the places that change on their own, with owner and mode, and
+# of what is not a folder also size and time (a folder's entries are
+# listed themselves).
 system_state() {
     find "$root" -xdev \( -path "$root/proc" -o -path "$root/tmp" -o -path "$root$home" -o -path "$root/run" \
-        -o -path "$root/opt/Veltrano" -o -path "$root/usr/local/share/Adobe" -o -path "$root/var/tmp" \) -prune \
-        -o -printf '%p %U:%G %m %s %T@\n' | sort
+        -o -path "$root/opt/Veltrano" -o -path "$root/usr/local/share/Adobe" -o -path "$root/var/tmp" \
+        -o -path "$root/usr/local/bin" \) -prune \
+        -o -type d -printf '%p %U:%G %m\n' -o -printf '%p %y %U:%G %m %s %T@\n' | sort
 }
 
 # Processes of root's inside the desktop root, apart from the system bus and polkitd.
@@ -108,6 +111,13 @@ finish() {
 }
 
 outcome() { sed -n 's/^ERROR VALUE //p' "$output"; }
+
+# The folder of the running installer's program, as the desktop root sees it.
+bundle_folder() {
+    local exe
+    exe=$(readlink "/proc/$wizard_pid/exe")
+    dirname "${exe#"$root"}"
+}
 
 fresh() {
     row=$1
@@ -161,7 +171,7 @@ fresh "a product folder swapped for a link during root's copy"
 mkdir -p "$root/tmp/fast"
 mount -t tmpfs -o mode=1777 tmpfs "$root/tmp/fast"
 start TMPDIR=/tmp/fast
-element=$(dirname "$(readlink "/proc/$wizard_pid/exe")")/../Resources/Products/Softhaze\ 3/Softhaze\ 3\ Plug-in
+element=$(bundle_folder)/../Resources/Products/Softhaze\ 3/Softhaze\ 3\ Plug-in
 # Made first, so that root meets it last, after a large file.
 as_user sh -c "mkdir '$element/presets' && echo preset >'$element/presets/a' &&
     dd if=/dev/zero of='$element/large.bin' bs=1M count=384 status=none" || fail "$row: cannot change the bundle"
@@ -186,7 +196,7 @@ walk_to_install
 blocked() { grep -l 'Softhaze [3][.]lrtemplate' /proc/[0-9]*/cmdline 2>/dev/null; }
 unblocked() { ! blocked >/dev/null; }
 polkit_wait_for 60 "the blocked command" blocked >/dev/null || fail "$row: the command never blocked"
-as_user kill -KILL "$wizard_pid"
+as_user sh -c "kill -KILL $wizard_pid"
 polkit_wait_for 2 "the blocked command to end with the installer" unblocked ||
     fail "$row: the command the helper started outlived the installer: $(blocked)"
 wait "$run_pid" || true
@@ -197,15 +207,19 @@ judge
 # install folders, and nothing of root's is read.
 fresh "the helper run directly"
 start
-helper=$(dirname "$(readlink "/proc/$wizard_pid/exe")")/VeltranoHelper
+helper=$(bundle_folder)/VeltranoHelper
+# The requests' writer stays until the last request has run, as a helper
+# takes a closed request pipe for its installer's end.
 polkit_run_as "$root" "$user" sh -c "while [ ! -e /tmp/go ]; do sleep 0.05; done;
-    /usr/local/bin/rawrequests U M '' 'id -u > /tmp/direct-id; touch /root/x' \
+    { /usr/local/bin/rawrequests U M '' 'id -u > /tmp/direct-id; touch /root/x' \
                 M M '' '' \
                 C M /root '' \
                 W M ../../../etc/veltrano-victim x \
                 W M 'a/../../../../etc/veltrano-victim' x \
                 L M ../../../../etc/cron.d/x '' \
-                G M /etc '' | pkexec '$helper' >/tmp/direct.out 2>/tmp/direct.err"
+                G M /etc '' \
+                U M '' 'touch /tmp/direct-done';
+      while [ ! -e /tmp/direct-done ]; do sleep 0.05; done; } | pkexec '$helper' >/tmp/direct.out 2>/tmp/direct.err"
 direct_pid=$polkit_run_pid
 system_track "$direct_pid"
 polkit_agent "$root" "$user" "$direct_pid" "/tmp/$user.direct-agent" "password:$admin_password" ||
@@ -214,12 +228,12 @@ touch "$root/tmp/go"
 wait "$direct_pid" || true
 grep -q "^request org.freedesktop.policykit.exec unix-user:vadmin" "$root/tmp/$user.direct-agent" ||
     fail "$row: pkexec asked nobody: $(cat "$root/tmp/$user.direct-agent")"
-[ "$(cat "$root/tmp/direct-id" 2>/dev/null)" = "$uid" ] || fail "$row: the user's shell text did not run as the user"
+[ "$(cat "$root/tmp/direct-id" 2>/dev/null)" = "$uid" ] || fail "$row: the user's shell text did not run as the user: $(cat "$root/tmp/direct.err" "$root/tmp/$user.direct-agent"; tr -c "[:print:]\n" . <"$root/tmp/direct.out")"
 [ ! -e "$root/root/x" ] || fail "$row: the helper ran shell text as root"
 for refusal in "refuses to write a file" "refuses to link" "Permission denied"; do
     grep -aq "$refusal" "$root/tmp/direct.out" || fail "$row: no refusal \"$refusal\": $(tr -c '[:print:]\n' . <"$root/tmp/direct.out")"
 done
-rm -f "$root/tmp/go" "$root/tmp/direct-id"
+rm -f "$root/tmp/go" "$root/tmp/direct-id" "$root/tmp/direct-done"
 # 5. A debugger of the same user cannot attach to the installer, which is
 # open all along: it turned non-traceable at its start, so its /proc entries
 # are root's.
@@ -237,9 +251,9 @@ judge
 fresh "give-back of a folder above and a file moved in"
 mkdir -p "$root$home/locked" "$root$home/drop" "$root$home/data/Adobe/Lightroom/External Editor Presets/Veltrano"
 echo "the administrator's" >"$root$home/locked/admin.txt"
+chroot "$root" chown -R "$user:$user" "$home/drop" "$home/data"
 echo "$secret" >"$root$home/drop/root-only"
 chmod 600 "$root$home/drop/root-only"
-chroot "$root" chown -R "$user:$user" "$home/drop" "$home/data"
 as_user mv "$home/drop/root-only" "$home/data/Adobe/Lightroom/External Editor Presets/Veltrano/root-only"
 locked_before=$(find "$root$home/locked" -printf '%p %U:%G %m %s\n')
 for data in "$home/locked" "$home/data"; do
