@@ -24,20 +24,7 @@ rm -f "$home_report"
 system_require debootstrap chroot unshare Xvfb xdotool
 system_private "$@"
 
-work=$(mktemp -d)
-root=$work/root
-cleanup() {
-    system_stop_all
-    polkit_stop
-    umount "$root/proc" 2>/dev/null || true
-    rm -rf --one-file-system "$work"
-}
-trap cleanup EXIT
-mkdir "$root"
-world_copy "$root" || fail "cannot build the desktop root"
-polkit_start "$root" || fail "cannot start the system bus and polkitd: $(cat "$root"/tmp/*.log)"
-system_xvfb "$work"
-install -m 755 "$(ls "$dist"/VeltranoInstaller-*-x86_64.run)" "$root/srv/installer.run"
+polkit_desktop "$dist"
 
 # Each user's own password, so that no user's answer unlocks another's.
 password() { echo "$1-Secret-1"; }

@@ -13,6 +13,10 @@
 #                                     "password:TEXT" or "cancel" in turn;
 #                                     LOG is its log inside ROOT; sets
 #                                     polkit_agent_pid
+#   polkit_desktop DIST              a desktop root with the system bus,
+#                                     polkitd, an X server and DIST's .run in
+#                                     /srv/installer.run; sets work and root
+#                                     and stops all of it when the test ends
 #   polkit_run_as ROOT USER [NAME=VALUE...] CMD...
 #                                     CMD as USER in a new session without a
 #                                     controlling terminal, in the background,
@@ -96,4 +100,27 @@ polkit_run_as() {
     chroot --userspec="$user:$user" "$root" /usr/bin/setsid /usr/bin/env -i $polkit_path \
         HOME="$home" USER="$user" LOGNAME="$user" "$@" </dev/null &
     polkit_run_pid=$!
+}
+
+polkit_desktop() {
+    local dist=$1
+    work=$(mktemp -d)
+    root=$work/root
+    trap polkit_desktop_stop EXIT
+    mkdir "$root"
+    world_copy "$root" || fail "cannot build the desktop root"
+    polkit_start "$root" || fail "cannot start the system bus and polkitd: $(cat "$root"/tmp/*.log)"
+    system_xvfb "$work"
+    install -m 755 "$(ls "$dist"/VeltranoInstaller-*-x86_64.run)" "$root/srv/installer.run"
+}
+
+# Stops what polkit_desktop started, unmounts whatever a test mounted in the
+# root (innermost first) and removes it.
+polkit_desktop_stop() {
+    system_stop_all
+    polkit_stop
+    findmnt -rn -o TARGET | grep -F "$root/" | sort -r | while read -r mounted; do
+        umount "$mounted" 2>/dev/null || true
+    done
+    rm -rf --one-file-system "$work"
 }
