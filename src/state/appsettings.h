@@ -108,6 +108,8 @@ private:
     void showProgress(const ScriptProgress &progress);
     void applyInstallOutcome(const ScriptOutcome &outcome);
     void applyProbeOutcome(const ScriptOutcome &outcome);
+    // Ends a run that the room check held back, as a failed run ends.
+    void refuseInstall(const roomverdict::Verdict &verdict);
 
     AppEnvironment m_environment;
     Page m_currentPage = Page::intro;

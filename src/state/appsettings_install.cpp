@@ -17,10 +17,30 @@ void AppSettings::installSelectedProducts()
     // outcome of the run reports them.
     const InstallPlan plan = installPlan();
     m_planFailures = plan.failures;
+    // A run that would stop half-way for lack of room or on a read-only file
+    // system does not start: no password prompt, nothing written.
+    const std::optional<roomverdict::Verdict> room =
+        m_environment.checkRoom ? std::optional(m_environment.checkRoom(targets, plan.elements)) : std::nullopt;
+    if (room) {
+        for (const QString &line : room->unchecked)
+            linesink::writeLine(QStringLiteral("Unchecked ") + line);
+    }
     const QString script = installscript::compose(targets, plan.elements);
     linesink::writeLine(QStringLiteral("SCRIPT -- ") + script);
+    if (room && room->refused()) {
+        refuseInstall(*room);
+        return;
+    }
     setInstallProgress(ScriptProgress{});
     performScript(script);
+}
+
+void AppSettings::refuseInstall(const roomverdict::Verdict &verdict)
+{
+    setCompletedWithErrors(true);
+    setLogDetailsStr((m_planFailures + roomverdict::logLines(verdict)).join(u'\n'));
+    setCurrentPage(Page::summary);
+    linesink::writeLine(QStringLiteral("ERROR VALUE ") + roomverdict::summary(verdict));
 }
 
 void AppSettings::performScript(const QString &script) { runInBackground(script, &AppSettings::applyInstallOutcome); }
