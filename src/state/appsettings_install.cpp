@@ -17,10 +17,7 @@ void AppSettings::installSelectedProducts()
     // outcome of the run reports them.
     const InstallPlan plan = installPlan();
     m_planFailures = plan.failures;
-    // A run that would stop half-way for lack of room or on a read-only file
-    // system does not start: no password prompt, nothing written.
-    const std::optional<roomverdict::Verdict> room =
-        m_environment.checkRoom ? std::optional(m_environment.checkRoom(targets, plan.elements)) : std::nullopt;
+    const std::optional<roomverdict::Verdict> room = checkRoom(targets, plan.elements);
     if (room) {
         for (const QString &line : room->unchecked)
             linesink::writeLine(QStringLiteral("Unchecked ") + line);
@@ -35,12 +32,29 @@ void AppSettings::installSelectedProducts()
     performScript(script);
 }
 
+std::optional<roomverdict::Verdict> AppSettings::checkRoom(const Product::InstallTargets &targets,
+                                                           const QStringList &elements)
+{
+    if (!m_environment.checkRoom)
+        return std::nullopt;
+    // A large product takes the check a few seconds, during which the window
+    // keeps painting as it does while a script runs, and a close waits too.
+    m_scriptRunning = true;
+    std::optional<roomverdict::Verdict> verdict;
+    const auto check = m_environment.checkRoom;
+    responsivewait::run([&] { verdict = check(targets, elements); });
+    m_scriptRunning = false;
+    return verdict;
+}
+
 void AppSettings::refuseInstall(const roomverdict::Verdict &verdict)
 {
     setCompletedWithErrors(true);
     setLogDetailsStr((m_planFailures + roomverdict::logLines(verdict)).join(u'\n'));
     setCurrentPage(Page::summary);
     linesink::writeLine(QStringLiteral("ERROR VALUE ") + roomverdict::summary(verdict));
+    // The run ends here; a close held during the check may go ahead.
+    emit scriptRunEnded();
 }
 
 void AppSettings::performScript(const QString &script) { runInBackground(script, &AppSettings::applyInstallOutcome); }

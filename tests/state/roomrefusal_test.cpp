@@ -6,6 +6,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QSemaphore>
+#include <QSignalSpy>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -53,9 +56,11 @@ TEST_P(RoomRefusal, ARefusedRunNeverReachesTheScriptHost)
     settings.setCurrentPage(Page::install);
 
     linesink::Capture output;
+    QSignalSpy ended(&settings, &AppSettings::scriptRunEnded);
     settings.installSelectedProducts();
     QCoreApplication::sendPostedEvents();
 
+    EXPECT_EQ(ended.count(), 1) << "a close held during the run must be let go once";
     const QStringList elements{resources(QStringLiteral("Products/P/P Plug-in"))};
     EXPECT_EQ(checked, QList<QStringList>{elements});
     EXPECT_EQ(world.scriptsRun.size(), row.runs ? 1 : 0);
@@ -112,4 +117,35 @@ TEST(RoomRefusal, KeepsThePlanFailuresInTheLog)
               QStringLiteral("cannot list %1: No such file or directory\nNothing was installed.\n"
                              "Cannot write to /Apps/Veltrano/: /Apps is mounted read-only.")
                   .arg(resources(QStringLiteral("Products/Gone"))));
+}
+
+// The check of a large product takes seconds; meanwhile the window keeps
+// handling timers, as during a script, and a second run cannot start.
+TEST(RoomRefusal, NoSecondRunStartsWhileTheCheckRuns)
+{
+    TempFolder resources;
+    resources.writeFile(QStringLiteral("Products/P/P Plug-in/payload"), "x");
+    FakeWorld world;
+    world.resourceFolder = resources.path();
+    AppEnvironment environment = world.environment();
+    QSemaphore timerFired;
+    int checks = 0;
+    environment.checkRoom = [&](const Product::InstallTargets &, const QStringList &) {
+        ++checks;
+        EXPECT_TRUE(timerFired.tryAcquire(1, 10000)) << "no timer fired during the check";
+        return roomverdict::Verdict{};
+    };
+    AppSettings settings(environment);
+    settings.refreshProducts();
+    bool runningDuringCheck = false;
+    QTimer::singleShot(0, &settings, [&] {
+        runningDuringCheck = settings.scriptRunning();
+        settings.installSelectedProducts();
+        timerFired.release();
+    });
+    settings.installSelectedProducts();
+    EXPECT_TRUE(runningDuringCheck);
+    EXPECT_EQ(checks, 1);
+    EXPECT_EQ(world.scriptsRun.size(), 1);
+    EXPECT_FALSE(settings.scriptRunning());
 }
