@@ -91,7 +91,8 @@ public:
 signals:
     void objectWillChange();
     // A script has finished and its caller is about to return; its outcome
-    // is still to be applied.
+    // is still to be applied. Also sent, with the outcome applied, when the
+    // room check has refused an installation.
     void scriptRunEnded();
 
 private:
