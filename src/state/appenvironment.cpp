@@ -1,6 +1,7 @@
 #include "state/appenvironment.h"
 
 #include "install/scripthost.h"
+#include "install/systemdisk.h"
 #include "platform/bundle.h"
 
 #include <QCoreApplication>
@@ -17,5 +18,6 @@ AppEnvironment AppEnvironment::system()
         [] {
             QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
         },
+        &::checkRoom,
     };
 }

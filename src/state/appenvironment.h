@@ -1,10 +1,12 @@
 #pragma once
 
 #include "catalogue/product.h"
+#include "install/roomverdict.h"
 #include "install/scriptoutcome.h"
 #include "install/scriptprogress.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -22,6 +24,11 @@ struct AppEnvironment
     std::function<ScriptOutcome(const QString &script, const ProgressReport &report)> runScript;
     // Asks the application to quit.
     std::function<void()> terminate;
+    // Whether a run that installs `elements` into `targets` fits the file
+    // systems it writes to; asked before anything is written. Left empty,
+    // every run starts.
+    std::function<roomverdict::Verdict(const Product::InstallTargets &targets, const QStringList &elements)>
+        checkRoom = {};
 
     static AppEnvironment system();
 };

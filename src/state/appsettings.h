@@ -48,7 +48,8 @@ public:
     // Present from the start of an installation until its outcome has been
     // applied, holding the latest step the script host reported.
     const std::optional<ScriptProgress> &installProgress() const { return m_installProgress; }
-    // A script (installation or access probe) is running and the caller waits.
+    // A script (installation or access probe), or the room check before an
+    // installation, is running and the caller waits.
     bool scriptRunning() const { return m_scriptRunning; }
 
     void setCurrentPage(Page value) { publish(m_currentPage, value); }
@@ -90,7 +91,8 @@ public:
 signals:
     void objectWillChange();
     // A script has finished and its caller is about to return; its outcome
-    // is still to be applied.
+    // is still to be applied. Also sent, with the outcome applied, when the
+    // room check has refused an installation.
     void scriptRunEnded();
 
 private:
@@ -108,6 +110,14 @@ private:
     void showProgress(const ScriptProgress &progress);
     void applyInstallOutcome(const ScriptOutcome &outcome);
     void applyProbeOutcome(const ScriptOutcome &outcome);
+    // Whether the run fits the file systems it writes to, asked on a worker
+    // thread while the caller waits as it does for a script; absent when the
+    // environment has no check.
+    std::optional<roomverdict::Verdict> checkRoom(const Product::InstallTargets &targets, const QStringList &elements);
+    // A run that would stop half-way for lack of room or on a read-only file
+    // system does not start: no password prompt, nothing written. It ends as
+    // a failed run ends.
+    void refuseInstall(const roomverdict::Verdict &verdict);
 
     AppEnvironment m_environment;
     Page m_currentPage = Page::intro;

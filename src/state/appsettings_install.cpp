@@ -17,10 +17,44 @@ void AppSettings::installSelectedProducts()
     // outcome of the run reports them.
     const InstallPlan plan = installPlan();
     m_planFailures = plan.failures;
+    const std::optional<roomverdict::Verdict> room = checkRoom(targets, plan.elements);
+    if (room) {
+        for (const QString &line : room->unchecked)
+            linesink::writeLine(QStringLiteral("Unchecked ") + line);
+    }
     const QString script = installscript::compose(targets, plan.elements);
     linesink::writeLine(QStringLiteral("SCRIPT -- ") + script);
+    if (room && room->refused()) {
+        refuseInstall(*room);
+        return;
+    }
     setInstallProgress(ScriptProgress{});
     performScript(script);
+}
+
+std::optional<roomverdict::Verdict> AppSettings::checkRoom(const Product::InstallTargets &targets,
+                                                           const QStringList &elements)
+{
+    if (!m_environment.checkRoom)
+        return std::nullopt;
+    // A large product takes the check a few seconds, during which the window
+    // keeps painting as it does while a script runs, and a close waits too.
+    m_scriptRunning = true;
+    std::optional<roomverdict::Verdict> verdict;
+    const auto check = m_environment.checkRoom;
+    responsivewait::run([&] { verdict = check(targets, elements); });
+    m_scriptRunning = false;
+    return verdict;
+}
+
+void AppSettings::refuseInstall(const roomverdict::Verdict &verdict)
+{
+    setCompletedWithErrors(true);
+    setLogDetailsStr((m_planFailures + roomverdict::logLines(verdict)).join(u'\n'));
+    setCurrentPage(Page::summary);
+    linesink::writeLine(QStringLiteral("ERROR VALUE ") + roomverdict::summary(verdict));
+    // The run ends here; a close held during the check may go ahead.
+    emit scriptRunEnded();
 }
 
 void AppSettings::performScript(const QString &script) { runInBackground(script, &AppSettings::applyInstallOutcome); }

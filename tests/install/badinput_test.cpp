@@ -275,6 +275,9 @@ TEST(BadInput, AFullDiskIsReportedWithTheFileAndTheCause)
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         InstallWorld world;
+        // A disk full before the run is refused by the room check; this is
+        // the disk that fills while the run writes, which no check foresees.
+        world.checksRoom = false;
         TempFolder resources;
         world.resourceFolder = resources.path();
         writeLightroomProduct(resources, QStringLiteral("Softhaze 3 Lightroom"));

@@ -1,5 +1,7 @@
 #include "installworld.h"
 
+#include "install/systemdisk.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -31,6 +33,7 @@ AppEnvironment InstallWorld::environment() const
             return scripthost::runWith(script, reporting);
         },
         [] {},
+        checksRoom ? &checkRoom : nullptr,
     };
 }
 
