@@ -3,6 +3,7 @@
 // are printed after the table.
 #include "install/scripthost.h"
 
+#include <QFile>
 #include <QString>
 
 #include <benchmark/benchmark.h>
@@ -11,6 +12,7 @@
 #include <map>
 #include <spawn.h>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -46,12 +48,23 @@ void directShell()
     waitpid(pid, &status, 0);
 }
 
-QString script(const char *privileges)
+QString script(const QString &line)
 {
     QString text = QStringLiteral("try\n");
     for (int i = 0; i < commandsPerScript; ++i)
-        text += QStringLiteral("do shell script \"%1\"%2\n").arg(QString::fromLatin1(command), QString::fromLatin1(privileges));
+        text += line + u'\n';
     return text + QStringLiteral("on error errMsg\nreturn errMsg\nend try\nreturn \"Ok\"");
+}
+
+// The install folders below a temporary root of the benchmark's own.
+const QString &stage()
+{
+    static const QString folder = [] {
+        char name[] = "/tmp/scripthost_bench-XXXXXX";
+        const char *made = mkdtemp(name);
+        return made ? QString::fromLocal8Bit(made) : QStringLiteral("/tmp");
+    }();
+    return folder;
 }
 
 scripthost::Options helperDirectly()
@@ -59,7 +72,26 @@ scripthost::Options helperDirectly()
     scripthost::Options options = scripthost::Options::system();
     options.elevation.clear(); // as root the helper is started directly
     options.helperPath = QStringLiteral(VELTRANO_HELPER_PATH);
+    options.targets = Product::targetsFrom({stage() + QStringLiteral("/opt"), stage() + QStringLiteral("/usr/local/share"),
+                                            stage() + QStringLiteral("/xdg")});
+    options.installRoot = stage();
     return options;
+}
+
+// A command in the user's Lightroom folder, which the helper runs as the user.
+QString asUserLine()
+{
+    const QString folder = helperDirectly().targets.userAppSuppLR;
+    mkdir(QFile::encodeName(stage() + QStringLiteral("/xdg")).constData(), 0755);
+    mkdir(QFile::encodeName(stage() + QStringLiteral("/xdg/Adobe")).constData(), 0755);
+    mkdir(QFile::encodeName(folder).constData(), 0755);
+    return QStringLiteral("do shell script \"%1 > \\\"%2out\\\"\" with administrator privileges").arg(QString::fromLatin1(command), folder);
+}
+
+// One of root's own requests: make the maker's folder.
+QString asRootLine()
+{
+    return QStringLiteral("do shell script \"mkdir -p \\\"%1\\\"\" with administrator privileges").arg(helperDirectly().targets.appVeltrano);
 }
 
 void perCommand(benchmark::State &state, int commands)
@@ -78,7 +110,7 @@ BENCHMARK(BM_DirectShell)->UseRealTime();
 
 void BM_HostPlainCommand(benchmark::State &state)
 {
-    const QString source = script("");
+    const QString source = script(QStringLiteral("do shell script \"%1\"").arg(QString::fromLatin1(command)));
     const scripthost::Options options = helperDirectly();
     for (auto _ : state)
         if (scripthost::runWith(source, options).result != u"Ok")
@@ -87,20 +119,27 @@ void BM_HostPlainCommand(benchmark::State &state)
 }
 BENCHMARK(BM_HostPlainCommand)->UseRealTime();
 
-void BM_HostPrivilegedCommand(benchmark::State &state)
+void privileged(benchmark::State &state, const QString &line)
 {
     if (geteuid() != 0) {
         state.SkipWithError("privileged commands are measured as root, where no password is asked");
         return;
     }
-    const QString source = script(" with administrator privileges");
+    const QString source = script(line);
     const scripthost::Options options = helperDirectly();
     for (auto _ : state)
         if (scripthost::runWith(source, options).result != u"Ok")
             state.SkipWithError("the script failed");
     perCommand(state, commandsPerScript);
 }
+
+// Shell text through the helper, which runs it as the user.
+void BM_HostPrivilegedCommand(benchmark::State &state) { privileged(state, asUserLine()); }
 BENCHMARK(BM_HostPrivilegedCommand)->UseRealTime();
+
+// A typed request that root carries out itself, in a worker it watches.
+void BM_HostRootRequest(benchmark::State &state) { privileged(state, asRootLine()); }
+BENCHMARK(BM_HostRootRequest)->UseRealTime();
 
 // Keeps each benchmark's time per command so the ratios can be printed.
 class RatioReporter : public benchmark::ConsoleReporter
