@@ -54,6 +54,14 @@ while IFS= read -r elf; do
     done
 done < <(find "$contents/MacOS" "$contents/Frameworks" "$contents/PlugIns" -type f ! -name qt.conf)
 
+# What the .run checks for on the host is what the bundle needs from it, and
+# all of it is among the host's libraries above.
+expects=$(head -c 20000 "$(ls "$dist"/VeltranoInstaller-*-x86_64.run)" | sed -n "s/^host_libraries='\(.*\)'$/\1/p")
+[ -n "$expects" ] || fail "the .run names no host libraries to check"
+for library in $expects; do
+    grep -qE "$host" <<<"$library" || fail "the .run expects $library from the host, which a desktop need not have"
+done
+
 dynamic=$(readelf -d "$contents/MacOS/VeltranoInstaller")
 grep -q '(RPATH).*\[\$ORIGIN/../Frameworks\]' <<<"$dynamic" || fail "the program has no DT_RPATH to its Frameworks"
 grep -q '(RUNPATH)' <<<"$dynamic" && fail "the program has a DT_RUNPATH, which LD_LIBRARY_PATH overrides"
