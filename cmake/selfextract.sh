@@ -180,8 +180,10 @@ if [ -e /proc/self/fd/0 ]; then exec 3<&0; else exec 3</dev/null; fi
 "$program" "$@" 0<&3 3<&- &
 child=$!
 exec 3<&-
+# The shell would name the signal that ended the installer ("Terminated");
+# the status says it already.
 while :; do
-    wait "$child"
+    wait "$child" 2>/dev/null
     status=$?
     kill -0 "$child" 2>/dev/null || break
 done
