@@ -9,9 +9,11 @@ me=$0; [ -f "$me" ] || me=$(command -v -- "$0") || me=$0; size=$(wc -c 2>/dev/nu
 # and working folder, passes on its exit status and removes the folder when
 # it ends, also when it was killed. Needs a POSIX shell, coreutils, tar and
 # gzip: the payload is zstd, and its decompressor travels gzip-compressed in
-# front of it.
+# front of it. The payload is two tars, unpacked side by side: the bundle's
+# largest file, and the rest.
 header_size=@OFFSET@
 unzstd_size=@UNZSTD_SIZE@
+first_part_size=@FIRST_PART_SIZE@
 unpacked_kib=@UNPACKED_KIB@
 host_libraries='@HOST_LIBRARIES@'
 
@@ -142,7 +144,8 @@ trap 'rm -rf -- "$tmp"' EXIT
 # A signal to this script reaches the installer too; the script then waits
 # for it to end and removes the folder. Without job control the installer
 # starts with SIGINT ignored, hence TERM.
-trap '[ -n "$child" ] && kill -TERM "$child" 2>/dev/null' INT TERM HUP
+# Before the installer runs, a signal ends the script, and the folder goes.
+trap 'if [ -n "$child" ]; then kill -TERM "$child" 2>/dev/null; else exit 143; fi' INT TERM HUP
 
 unzstd=$tmp/.unzstd
 if ! tail -c +$((header_size + 1)) -- "$me" | head -c "$unzstd_size" | gzip -dc >"$unzstd" 2>/dev/null; then
@@ -155,17 +158,33 @@ if [ $? = 126 ]; then
     say "cannot run programs in $base; set TMPDIR to a folder that allows them (not mounted noexec)."
     exit 1
 fi
-# The decompressor checks each frame's checksum; its status is what counts,
-# since tar may end content with a stream that stopped early.
-failure=$( { { tail -c +$((header_size + unzstd_size + 1)) -- "$me" | "$unzstd" || echo "damaged" >&3; } |
-    tar -xpf - -C "$tmp"; } 3>&1 2>&1)
-if [ -n "$failure" ]; then
-    case $failure in
-    *"tar: "*Cannot*) say "cannot unpack into $base: $(echo "$failure" | head -n 1)" ;;
-    *) say "$me is damaged or incomplete; download it again." ;;
-    esac
+# unpack START [SIZE]: the part of the payload at START (SIZE bytes, or to
+# the end) into the folder. The decompressor checks each frame's checksum;
+# its status is what counts, since tar may end content with a stream that
+# stopped early. Errors go to files, as two parts run at once.
+unpack() {
+    {
+        if [ -n "${2:-}" ]; then tail -c +"$1" -- "$me" | head -c "$2"; else tail -c +"$1" -- "$me"; fi |
+            "$unzstd" 2>/dev/null || : >"$tmp/.damaged"
+    } | tar -xpf - -C "$tmp" 2>>"$tmp/.errors-$1"
+}
+first=$((header_size + unzstd_size + 1))
+unpack "$first" "$first_part_size" &
+first_job=$!
+unpack $((first + first_part_size))
+rest_status=$?
+wait "$first_job"
+first_status=$?
+if [ -e "$tmp/.damaged" ]; then
+    say "$me is damaged or incomplete; download it again."
     exit 1
 fi
+if [ "$first_status" != 0 ] || [ "$rest_status" != 0 ]; then
+    error=$(cat -- "$tmp"/.errors-* 2>/dev/null | head -n 1)
+    say "cannot unpack into $base: ${error:-is it full?}"
+    exit 1
+fi
+rm -f -- "$tmp"/.errors-*
 rm -f -- "$unzstd"
 program=$tmp/$name.app/Contents/MacOS/$name
 
