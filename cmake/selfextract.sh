@@ -104,6 +104,27 @@ if [ -n "$missing" ]; then
     exit 1
 fi
 
+# The C++ runtime's age shows in the name of the file behind libstdc++.so.6
+# (libstdc++.so.6.0.30 is GCC 12's); a name of another shape is let pass.
+for folder in $folders; do
+    [ -e "$folder/libstdc++.so.6" ] || continue
+    runtime=$(readlink -f -- "$folder/libstdc++.so.6" 2>/dev/null)
+    case ${runtime##*/} in
+    libstdc++.so.6.0.[0-9]*)
+        runtime=${runtime##*/libstdc++.so.6.0.}
+        case $runtime in
+        *[!0-9]*) ;;
+        *)
+            if [ "$runtime" -lt 30 ]; then
+                say "needs the C++ runtime of GCC 12 or newer (libstdc++.so.6.0.30), and this system has libstdc++.so.6.0.$runtime."
+                say "It runs on Debian 12, Ubuntu 22.04, Fedora 36 or a newer Linux."
+                exit 1
+            fi ;;
+        esac ;;
+    esac
+    break
+done
+
 # A window needs a desktop: an X11 display or a Wayland compositor's socket,
 # unless the caller chose a platform of Qt's own.
 wayland_socket=

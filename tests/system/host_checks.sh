@@ -4,7 +4,8 @@
 # of the dynamic linker or of Qt:
 #   - Debian 11 (glibc 2.31, below the floor of 2.35);
 #   - Debian 13 without a display;
-#   - Debian 13 without libX11-xcb (the package is named).
+#   - Debian 13 without libX11-xcb (the package is named);
+#   - Debian 13 with the C++ runtime of a GCC older than 12.
 # The installer itself, started from its unpacked folder past the .run's
 # checks, says in one line why its platform cannot start: a library its X11
 # plugin needs is missing, or no X server answers at DISPLAY.
@@ -79,7 +80,8 @@ attempt "$work/trixie" "exec $installer" DISPLAY=:987
 expect_words "no X server" "^VeltranoInstaller: cannot open its window on X11: no X server answers at DISPLAY=:987$"
 [ "$status" = 1 ] || fail "no X server: status $status, not 1"
 
-find "$work/trixie/usr/lib" -name 'libX11-xcb.so*' -delete
+mkdir "$work/aside"
+find "$work/trixie/usr/lib" -name 'libX11-xcb.so*' -exec mv -t "$work/aside" {} +
 attempt "$work/trixie" 'sh /root/installer.run'
 expect_words "no libX11-xcb" "lacks .*libX11-xcb\.so\.1" "$work/trixie"
 grep -qE "Install libx11-xcb1 \(Debian, Ubuntu\) or libX11-xcb \(Fedora\)" "$output" ||
@@ -87,4 +89,14 @@ grep -qE "Install libx11-xcb1 \(Debian, Ubuntu\) or libX11-xcb \(Fedora\)" "$out
 attempt "$work/trixie" "exec $installer"
 expect_words "the installer without libX11-xcb" \
     "^VeltranoInstaller: cannot open its window on X11: libX11-xcb\.so\.1: cannot open shared object file"
+mv "$work"/aside/* "$work/trixie/usr/lib/x86_64-linux-gnu/"
+
+# The C++ runtime of GCC 11 in place of the system's.
+runtime=$(readlink -f "$work/trixie/usr/lib/x86_64-linux-gnu/libstdc++.so.6")
+mv "$runtime" "$(dirname "$runtime")/libstdc++.so.6.0.29"
+ln -sf libstdc++.so.6.0.29 "$work/trixie/usr/lib/x86_64-linux-gnu/libstdc++.so.6"
+attempt "$work/trixie" 'sh /root/installer.run'
+expect_words "GCC 11's C++ runtime" \
+    "needs the C\+\+ runtime of GCC 12 or newer \(libstdc\+\+\.so\.6\.0\.30\), and this system has libstdc\+\+\.so\.6\.0\.29\.$" \
+    "$work/trixie"
 echo "PASS: a host that falls short is told why in words"
