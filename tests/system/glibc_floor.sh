@@ -5,15 +5,21 @@
 # up newer symbol versions without a word, and the dynamic linker of an older
 # host then refuses it; this reads the versions each file needs, as the
 # dynamic linker will.
-#   glibc_floor.sh <folder with the .tar.zst>
+# The decompressor the .run carries in front of the bundle is checked too.
+#   glibc_floor.sh <folder with the .run and the .tar.zst>
 set -euo pipefail
-dist=$(realpath "${1:?usage: glibc_floor.sh <folder with the .tar.zst>}")
+dist=$(realpath "${1:?usage: glibc_floor.sh <folder with the .run and the .tar.zst>}")
 fail() { echo "FAIL: $*" >&2; exit 1; }
 command -v readelf >/dev/null || { echo "SKIP: readelf is not installed"; exit 77; }
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 tar --zstd -xf "$(ls "$dist"/VeltranoInstaller-*-x86_64.tar.zst)" -C "$work"
+run=$(ls "$dist"/VeltranoInstaller-*-x86_64.run)
+header_size=$(head -c 20000 "$run" | sed -n 's/^header_size=\([0-9]*\)$/\1/p')
+unzstd_size=$(head -c 20000 "$run" | sed -n 's/^unzstd_size=\([0-9]*\)$/\1/p')
+head -c $((header_size + unzstd_size)) "$run" | tail -c "$unzstd_size" | gzip -dc >"$work/unzstd" ||
+    fail "cannot take the decompressor out of the .run"
 
 # Each row: the version prefix | the highest the floor allows.
 floors='GLIBC|2.35
@@ -37,7 +43,7 @@ ${file#"$work"/} needs ${prefix}_$version (the floor is ${prefix}_$highest)"
             fi
         done
     done <<<"$floors"
-done < <(find "$work/VeltranoInstaller.app" -type f -print0)
+done < <(find "$work" -type f -print0)
 
 [ "$checked" -gt 20 ] || fail "only $checked ELF files in the bundle; is it complete?"
 [ -z "$above" ] || fail "above the floor:$above"
