@@ -118,7 +118,9 @@ QString explain(const QString &platform, const QStringList &qtLines, const QStri
         return start + loadError;
     for (const QString &line : qtLines) {
         if (line.contains(QStringLiteral("could not connect to display"), Qt::CaseInsensitive)) {
-            const QString name = line.section(QLatin1Char(' '), -1).trimmed();
+            const QString name = line.section(QStringLiteral("display"), -1).trimmed();
+            if (name.isEmpty())
+                return start + QStringLiteral("neither DISPLAY nor WAYLAND_DISPLAY names a desktop");
             return start + QStringLiteral("no X server answers at DISPLAY=%1").arg(name);
         }
     }

@@ -46,6 +46,12 @@ TEST(Explain, NamesTheDisplayNoServerAnswersAt)
     EXPECT_EQ(line, QStringLiteral("cannot open its window on X11: no X server answers at DISPLAY=:42"));
 }
 
+TEST(Explain, SaysSoWhenNoDisplayIsNamed)
+{
+    const QString line = explain(QStringLiteral("xcb"), {QStringLiteral("could not connect to display ")}, {});
+    EXPECT_EQ(line, QStringLiteral("cannot open its window on X11: neither DISPLAY nor WAYLAND_DISPLAY names a desktop"));
+}
+
 TEST(Explain, NeverRepeatsTheAdviceToReinstall)
 {
     const QString line = explain(QStringLiteral("wayland"),
