@@ -54,38 +54,16 @@ if [ -z "$build" ]; then
     build=$source/build-package
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELTRANO_BUILD_TESTS=OFF \
         -DVELTRANO_RESOURCES="$resources"
-    cmake --build "$build" --parallel "$(nproc)" --target VeltranoInstaller
+    cmake --build "$build" --parallel "$(nproc)" --target VeltranoInstaller unzstd
 fi
 
+# The bundle's folders and files get the same modes on every machine.
+umask 022
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
-cmake --install "$build" --prefix "$stage/root" --strip >"$stage/install.log" ||
+cmake --install "$build" --prefix "$stage" --strip >"$stage/install.log" ||
     { cat "$stage/install.log" >&2; fail "cannot install the bundle from $build"; }
-
-name=VeltranoInstaller-$version-x86_64
-mkdir -p "$output"
-tar_bundle() { tar -C "$stage/root" --owner=0 --group=0 --numeric-owner --sort=name -cf - VeltranoInstaller.app; }
-if [ -n "$fast" ]; then xz_level=-1 zstd_level=-3; else xz_level=-9e zstd_level=-19; fi
-tar_bundle | xz "$xz_level" -T1 >"$stage/payload"
-tar_bundle | zstd "$zstd_level" -T0 -q -o "$output/$name.tar.zst.part"
-mv -f "$output/$name.tar.zst.part" "$output/$name.tar.zst"
-
-# The header's size is part of the header; settle it in a few rounds.
-sha=$(sha256sum "$stage/payload" | cut -d' ' -f1)
-offset=0
-for _ in 1 2 3; do
-    sed -e "s/@VERSION@/$version/" -e "s/@SHA256@/$sha/" -e "s/@OFFSET@/$offset/" \
-        cmake/selfextract.sh >"$stage/header"
-    size=$(wc -c <"$stage/header")
-    [ "$size" = "$offset" ] && break
-    offset=$size
-done
-cat "$stage/header" "$stage/payload" >"$output/$name.run.part"
-chmod 755 "$output/$name.run.part"
-mv -f "$output/$name.run.part" "$output/$name.run"
-
-unpacked=$(du -sb "$stage/root" | cut -f1)
-for file in "$output/$name.run" "$output/$name.tar.zst"; do
-    printf '%s  %s bytes (%s MiB)\n' "$file" "$(wc -c <"$file")" "$(awk -v b="$(wc -c <"$file")" 'BEGIN {printf "%.1f", b / 1048576}')"
-done
-printf 'unpacked: %s bytes (%s MiB)\n' "$unpacked" "$(awk -v b="$unpacked" 'BEGIN {printf "%.1f", b / 1048576}')"
+[ -x "$build/tools/unpack/unzstd" ] || fail "$build has no tools/unpack/unzstd; build the target unzstd first"
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$source" log -1 --format=%ct 2>/dev/null || echo 0)}
+"$source/tools/makerun.sh" ${fast:+--fast} "$stage/VeltranoInstaller.app" "$build/tools/unpack/unzstd" \
+    "$output/VeltranoInstaller-$version-x86_64" "$version"

@@ -15,7 +15,9 @@ packages=(
     # and renders with the font a desktop has for them.
     fonts-dejavu-core fonts-noto-cjk
     qt6-wayland
-    xz-utils zstd
+    # zstd packs the bundle; the static libzstd goes into the decompressor
+    # the .run carries.
+    zstd libzstd-dev
     debootstrap weston libpolkit-agent-1-dev
 )
 if [ "${1:-}" = "--fuzz" ]; then

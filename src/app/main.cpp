@@ -1,13 +1,17 @@
 #include "app/installerapp.h"
 #include "app/lightappearance.h"
 #include "app/translations.h"
+#include "app/unpackedfolder.h"
 #include "platform/bundle.h"
 #include "platform/languages.h"
+#include "platform/platformstart.h"
+#include "platform/processsecurity.h"
 #include "platform/qtenvironment.h"
 
-#include "platform/processsecurity.h"
-
 #include <QApplication>
+
+#include <memory>
+#include <unistd.h>
 
 // A debugger of the same user that could attach to the installer at any
 // point could speak to the privileged helper in its name, so the installer
@@ -23,7 +27,13 @@ __attribute__((section(".preinit_array"), used)) static void (*const untraceable
 int main(int argc, char *argv[])
 {
     qtenvironment::prepare();
+    const auto executables = bundle::executableFolder();
+    const auto unpacked = executables ? UnpackedFolder::fromEnvironment(*executables) : std::nullopt;
+    // Until the platform has started: a platform that cannot start ends the
+    // program with one line that says why.
+    auto watch = std::make_unique<platformstart::Watch>();
     QApplication app(argc, argv);
+    watch.reset();
     QApplication::setApplicationName(QStringLiteral("VeltranoInstaller"));
     QApplication::setApplicationDisplayName(QStringLiteral("Veltrano Installer"));
     applyLightAppearance();
@@ -33,5 +43,8 @@ int main(int argc, char *argv[])
 
     InstallerApp installer(app);
     installer.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    if (unpacked)
+        unpacked->removeIfOrphaned(getppid());
+    return status;
 }

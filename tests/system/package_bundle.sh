@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Packages a built tree with tools/package.sh into <dist> (the .run and the
 # .tar.zst the other system tests use), then checks what it made:
-#   - the bundle carries Qt, ICU, the libraries Debian's Qt links and the xcb
-#     utility and xkbcommon libraries, and the plugins for X11 and Wayland;
-#   - it carries none of the host's own libraries;
+#   - the bundle carries Qt, ICU, the libraries Debian's Qt links, the xcb
+#     extension and utility libraries, X11's session management, Wayland's
+#     cursor and EGL libraries and xkbcommon, and the plugins for X11 and
+#     Wayland;
+#   - it carries none of the host's own libraries (the C and C++ runtime,
+#     GL/EGL, libX11, libX11-xcb, libxcb, fontconfig, freetype, harfbuzz,
+#     GLib, D-Bus, libwayland-client);
 #   - every library any of its programs or plugins needs is in the bundle or
 #     among the host's own;
 #   - the program finds them through DT_RPATH $ORIGIN/../Frameworks and a
@@ -28,7 +32,9 @@ contents=$work/VeltranoInstaller.app/Contents
 for library in libQt6Core.so.6 libQt6Gui.so.6 libQt6Widgets.so.6 libQt6XcbQpa.so.6 libQt6WaylandClient.so.6 \
     libicuuc.so.72 libicui18n.so.72 libicudata.so.72 libdouble-conversion.so.3 libb2.so.1 libpcre2-16.so.0 \
     libmd4c.so.0 libzstd.so.1 libpng16.so.16 libxkbcommon.so.0 libxkbcommon-x11.so.0 libxcb-icccm.so.4 \
-    libxcb-image.so.0 libxcb-keysyms.so.1 libxcb-render-util.so.0 libxcb-util.so.1; do
+    libxcb-image.so.0 libxcb-keysyms.so.1 libxcb-render-util.so.0 libxcb-util.so.1 libxcb-randr.so.0 \
+    libxcb-render.so.0 libxcb-shape.so.0 libxcb-shm.so.0 libxcb-sync.so.1 libxcb-xfixes.so.0 libxcb-xkb.so.1 \
+    libSM.so.6 libICE.so.6 libwayland-cursor.so.0 libwayland-egl.so.1 libz.so.1; do
     [ -f "$contents/Frameworks/$library" ] || fail "the bundle lacks $library"
 done
 for plugin in platforms/libqxcb.so platforms/libqwayland-generic.so wayland-shell-integration/libxdg-shell.so \
@@ -37,7 +43,7 @@ for plugin in platforms/libqxcb.so platforms/libqwayland-generic.so wayland-shel
     [ -f "$contents/PlugIns/$plugin" ] || fail "the bundle lacks the plugin $plugin"
 done
 
-host='^(ld-linux-x86-64\.so\.2|lib(c|m|dl|pthread|rt|stdc\+\+|gcc_s|z)\.so\..*|libGL.*|libEGL\.so\..*|libOpenGL\.so\..*|libX[A-Za-z0-9-]*\.so\..*|lib(SM|ICE)\.so\..*|libxcb\.so\..*|libxcb-(glx|randr|render|shape|shm|sync|xfixes|xkb|xinput)\.so\..*|lib(fontconfig|freetype|harfbuzz)\.so\..*|lib(glib|gobject|gthread)-2\.0\.so\..*|libdbus-1\.so\..*|libwayland-[a-z]*\.so\..*)$'
+host='^(ld-linux-x86-64\.so\.2|lib(c|m|dl|pthread|rt|stdc\+\+|gcc_s)\.so\..*|lib(GL|GLX|GLdispatch|EGL|OpenGL)\.so\..*|lib(X11|X11-xcb|xcb)\.so\..*|lib(fontconfig|freetype|harfbuzz)\.so\..*|lib(glib|gobject|gthread|gio|gmodule)-2\.0\.so\..*|libdbus-1\.so\..*|libwayland-client\.so\..*)$'
 carried=$(ls "$contents/Frameworks")
 leaked=$(grep -E "$host" <<<"$carried" || true)
 [ -z "$leaked" ] || fail "the bundle carries host libraries: $leaked"
@@ -47,6 +53,14 @@ while IFS= read -r elf; do
             fail "${elf#"$contents"/} needs $needed, which is neither in the bundle nor the host's"
     done
 done < <(find "$contents/MacOS" "$contents/Frameworks" "$contents/PlugIns" -type f ! -name qt.conf)
+
+# What the .run checks for on the host is what the bundle needs from it, and
+# all of it is among the host's libraries above.
+expects=$(head -c 20000 "$(ls "$dist"/VeltranoInstaller-*-x86_64.run)" | sed -n "s/^host_libraries='\(.*\)'$/\1/p")
+[ -n "$expects" ] || fail "the .run names no host libraries to check"
+for library in $expects; do
+    grep -qE "$host" <<<"$library" || fail "the .run expects $library from the host, which a desktop need not have"
+done
 
 dynamic=$(readelf -d "$contents/MacOS/VeltranoInstaller")
 grep -q '(RPATH).*\[\$ORIGIN/../Frameworks\]' <<<"$dynamic" || fail "the program has no DT_RPATH to its Frameworks"

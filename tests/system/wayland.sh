@@ -80,4 +80,8 @@ system_xvfb "$work"
 launch WAYLAND_DISPLAY=no-compositor-here DISPLAY="$DISPLAY"
 expect_window xcb
 stop
+said=$(grep -c . "$work/stdout.txt" || true)
+[ "$said" -le 1 ] || { cat "$work/stdout.txt" >&2; fail "the fallback to X11 wrote $said lines"; }
+grep -qx 'VeltranoInstaller: Wayland did not start (.*); using X11\.' "$work/stdout.txt" ||
+    { cat "$work/stdout.txt" >&2; fail "the fallback to X11 did not say so"; }
 echo "PASS: native and decorated on Wayland, X11 when Wayland cannot start"

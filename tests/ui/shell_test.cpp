@@ -146,6 +146,16 @@ TEST(InstallerApp, DiscoversTheProductsBeforeTheWindowIsFirstShown)
     EXPECT_EQ(listedProducts(app.window()), (QStringList{QStringLiteral("Softhaze 3"), QStringLiteral("Softhaze 4")}));
 }
 
+// Wayland's client-side decorations draw the window's own title, with no
+// fallback to the application's name as X11 window managers have.
+TEST(InstallerApp, TheWindowCarriesItsTitleItself)
+{
+    AppUnderTest under({QStringLiteral("Softhaze 3")});
+    InstallerApp app(*qApp, under.world.environment());
+    app.show();
+    EXPECT_EQ(app.window().windowTitle(), QStringLiteral("Veltrano Installer"));
+}
+
 // The platform reports the last window closing only while the event loop runs.
 TEST(InstallerApp, ClosingTheWindowAsksToQuit)
 {
