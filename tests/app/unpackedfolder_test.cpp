@@ -48,7 +48,7 @@ TEST(UnpackedFolder, RefusesAFolderThatDoesNotHoldTheRunningProgram)
 TEST(UnpackedFolder, RefusesMissingOrBadProcessIds)
 {
     Unpacked unpacked;
-    for (const QByteArray pid : {QByteArray(), QByteArray("x1"), QByteArray("0"), QByteArray("1"), QByteArray("-5")}) {
+    for (const QByteArray &pid : {QByteArray(), QByteArray("x1"), QByteArray("0"), QByteArray("1"), QByteArray("-5")}) {
         setRun(unpacked.folder, pid);
         EXPECT_FALSE(UnpackedFolder::fromEnvironment(unpacked.executables)) << pid.constData();
     }
