@@ -15,6 +15,11 @@ if [ "${1:-}" = "--sanitize" ]; then
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 fi
 
+# A compiler cache keyed by paths relative to the checkout lets a fresh
+# clone reuse what an earlier build compiled.
+export CCACHE_BASEDIR="$(pwd)"
+options+=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
 cmake -S . -B "$build" -G Ninja "${options[@]}"
 cmake --build "$build" --parallel "$(nproc)"
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)" --timeout 300
