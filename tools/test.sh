@@ -17,7 +17,8 @@ fi
 
 # A compiler cache keyed by paths relative to the checkout lets a fresh
 # clone reuse what an earlier build compiled.
-export CCACHE_BASEDIR="$(pwd)"
+# (Debug information may then name the folder of the build that filled it.)
+export CCACHE_BASEDIR="$(pwd)" CCACHE_NOHASHDIR=1
 options+=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 cmake -S . -B "$build" -G Ninja "${options[@]}"
