@@ -3,18 +3,24 @@
 #include "state/appsettings.h"
 #include "ui/accessibility.h"
 #include "ui/alertview.h"
+#include "ui/arrivalfocus.h"
 #include "ui/colors.h"
 #include "ui/contentpanel.h"
+#include "ui/keyconventions.h"
 #include "ui/metrics.h"
 #include "ui/navigation.h"
 #include "ui/pagebar.h"
 #include "ui/pagetexts.h"
 #include "ui/productsview.h"
+#include "ui/readabletext.h"
 #include "ui/selectedproductsview.h"
 #include "ui/summaryview.h"
 #include "ui/textwithattributedstring.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -106,9 +112,8 @@ QWidget *ContentView::makeWizardLayer(const QImage &logo)
     m_productsView = new ProductsView(m_settings);
     m_selectedProductsView = new SelectedProductsView(m_settings);
     m_summaryView = new SummaryView(m_settings);
-    for (QWidget *page : {m_introPage, m_licensePage, static_cast<QWidget *>(m_productsView),
-                          static_cast<QWidget *>(m_selectedProductsView), static_cast<QWidget *>(m_summaryView)})
-        m_panel->addPage(page);
+    for (const Page page : allPages)
+        m_panel->addPage(pageWidget(page), pageName(page));
 
     auto *column = new QVBoxLayout;
     column->setContentsMargins(0, 0, 0, 0);
@@ -133,11 +138,12 @@ QWidget *ContentView::makeIntroPage()
 {
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("introPage"));
-    auto *welcome = new QLabel(tr("You will be guided through the steps necessary to use this software."));
+    // Readable text rather than a label, so Tab reaches it and a screen
+    // reader reads it when the page comes up with the focus on it.
+    auto *welcome = new ReadableText;
+    welcome->setText(tr("You will be guided through the steps necessary to use this software."));
     welcome->setObjectName(QStringLiteral("welcomeText"));
-    welcome->setTextFormat(Qt::PlainText);
-    welcome->setWordWrap(true);
-    welcome->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    welcome->setAlignment(Qt::AlignHCenter);
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(3, metrics::defaultPadding, 3, 0);
     layout->addWidget(welcome);
@@ -212,6 +218,7 @@ void ContentView::refresh()
     case Page::license: break;
     }
     m_panel->showPage(pageWidget(page));
+    refreshFocus(page);
 
     const Navigation navigation = navigationFor(page, m_settings.products());
     m_selectAll->setVisible(navigation.selectAllPresent);
@@ -219,4 +226,63 @@ void ContentView::refresh()
     m_goBack->setEnabled(navigation.goBackEnabled);
     m_next->setText(navigation.forwardLabel == ForwardLabel::close ? tr("Close") : tr("Next"));
     m_next->setEnabled(navigation.forwardEnabled);
+}
+
+void ContentView::refreshFocus(Page page)
+{
+    const Overlay overlay = m_alertView->shownOverlay();
+    const bool arrived = page != m_focusedPage;
+    // "Read License" closes the alert so the license can be read: the
+    // license, not the button that raised the alert, takes the focus.
+    const bool backToLicense =
+        page == Page::license && m_overlayBefore == Overlay::licenseAlert && overlay == Overlay::none;
+    m_overlayBefore = overlay;
+    // An overlay keeps the focus while it is up; the page takes it when the
+    // overlay has gone.
+    if (overlay != Overlay::none || !(arrived || backToLicense))
+        return;
+    m_focusedPage = page;
+    // On the next turn, once the page is laid out: a screen reader reads the
+    // focused text's line from its layout.
+    QMetaObject::invokeMethod(
+        this,
+        [this, name = arrivalFocus(page, m_settings.products())] {
+            if (m_alertView->shownOverlay() != Overlay::none)
+                return;
+            QWidget *target = findChild<QWidget *>(name);
+            if (!target || !target->isVisible() || !target->isEnabled())
+                target = m_next;
+            target->setFocus(Qt::OtherFocusReason);
+        },
+        Qt::QueuedConnection);
+}
+
+void ContentView::keyPressEvent(QKeyEvent *event)
+{
+    // Keys reach this view when the focused control has not used them, as
+    // buttons and read-only texts leave Return and Escape.
+    const std::optional<ConventionKey> key = conventionKey(event->key(), event->modifiers());
+    if (!key) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    auto *focused = qobject_cast<QAbstractButton *>(QApplication::focusWidget());
+    if (focused && !isAncestorOf(focused))
+        focused = nullptr;
+    const KeyTarget target =
+        keyTarget(*key, m_alertView->shownOverlay(), focused ? FocusKind::button : FocusKind::other);
+    QAbstractButton *button = nullptr;
+    if (target.kind == KeyTarget::Kind::focusedButton) {
+        button = focused;
+    } else if (target.kind == KeyTarget::Kind::namedButton) {
+        // An overlay that has just gone may still exist, hidden, until it is
+        // deleted; only what is on screen counts.
+        for (QAbstractButton *candidate : findChildren<QAbstractButton *>(target.button))
+            if (candidate->isVisible())
+                button = candidate;
+    }
+    if (button && button->isVisible() && button->isEnabled())
+        button->click();
+    else
+        QWidget::keyPressEvent(event);
 }
