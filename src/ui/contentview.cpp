@@ -238,8 +238,9 @@ void ContentView::refreshFocus(Page page)
         page == Page::license && m_overlayBefore == Overlay::licenseAlert && overlay == Overlay::none;
     m_overlayBefore = overlay;
     // An overlay keeps the focus while it is up; the page takes it when the
-    // overlay has gone.
-    if (overlay != Overlay::none || !(arrived || backToLicense))
+    // overlay has gone. A screen reader ignores a focus in a window that is
+    // not active yet, so the first page waits for the window's activation.
+    if (overlay != Overlay::none || !(arrived || backToLicense) || !isActiveWindow())
         return;
     m_focusedPage = page;
     // On the next turn, once the page is laid out: a screen reader reads the
@@ -255,6 +256,13 @@ void ContentView::refreshFocus(Page page)
             target->setFocus(Qt::OtherFocusReason);
         },
         Qt::QueuedConnection);
+}
+
+void ContentView::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        refreshFocus(m_settings.currentPage());
 }
 
 void ContentView::keyPressEvent(QKeyEvent *event)

@@ -57,6 +57,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     // Return and Escape as Linux desktops use them (see keyconventions.h).
     void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     QWidget *makeWizardLayer(const QImage &logo);

@@ -46,7 +46,10 @@ TEST(ArrivalFocus, EveryVisitOfEveryPageFocusesItsFirstThing)
         settle();
         QWidget *focus = QApplication::focusWidget();
         ASSERT_NE(focus, nullptr);
-        EXPECT_EQ(focus->objectName(), arrivalFocus(page, window.settings->products()));
+        const QWidget *target = window.named(arrivalFocus(page, window.settings->products()));
+        ASSERT_NE(target, nullptr);
+        // The license view hands the focus to the text inside it.
+        EXPECT_TRUE(focus == target || focus == target->focusProxy()) << focus->objectName().toStdString();
         QWidget *pageWidget = focus->parentWidget();
         while (pageWidget && pageWidget->accessibleName() != pageName(page))
             pageWidget = pageWidget->parentWidget();

@@ -73,10 +73,16 @@ void typeKey(Qt::Key key)
     settle();
 }
 
+// The object name of what has the focus, or of the view whose inner text it
+// is (the license's).
 QString focusName()
 {
-    QWidget *focus = QApplication::focusWidget();
-    return focus ? focus->objectName() : QStringLiteral("(none)");
+    const QWidget *focus = QApplication::focusWidget();
+    if (!focus)
+        return QStringLiteral("(none)");
+    if (focus->objectName().isEmpty() && focus->parentWidget() && focus->parentWidget()->focusProxy() == focus)
+        return focus->parentWidget()->objectName();
+    return focus->objectName();
 }
 
 } // namespace
