@@ -12,7 +12,6 @@
 #include "ui/pagebar.h"
 #include "ui/pagetexts.h"
 #include "ui/productsview.h"
-#include "ui/readabletext.h"
 #include "ui/selectedproductsview.h"
 #include "ui/summaryview.h"
 #include "ui/textwithattributedstring.h"
@@ -138,12 +137,14 @@ QWidget *ContentView::makeIntroPage()
 {
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("introPage"));
-    // Readable text rather than a label, so Tab reaches it and a screen
-    // reader reads it when the page comes up with the focus on it.
-    auto *welcome = new ReadableText;
-    welcome->setText(tr("You will be guided through the steps necessary to use this software."));
+    // A label, as the page has always shown it; it takes the focus when the
+    // page comes up (setFocus needs no focus policy), so a screen reader reads
+    // it, while Tab passes it by.
+    auto *welcome = new QLabel(tr("You will be guided through the steps necessary to use this software."));
     welcome->setObjectName(QStringLiteral("welcomeText"));
-    welcome->setAlignment(Qt::AlignHCenter);
+    welcome->setTextFormat(Qt::PlainText);
+    welcome->setWordWrap(true);
+    welcome->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(3, metrics::defaultPadding, 3, 0);
     layout->addWidget(welcome);

@@ -70,8 +70,8 @@ const PageRow pageRows[] = {
      false,
      {{"nextButton", button, QStringLiteral("Next")},
       {"goBackButton", button, QStringLiteral("Go Back"), false},
-      // Read-only text, read with the caret; its text is its content, not a name.
-      {"welcomeText", QAccessible::EditableText, QString()},
+      {"welcomeText", QAccessible::StaticText,
+       QStringLiteral("You will be guided through the steps necessary to use this software.")},
       {"logo", QAccessible::Graphic, QStringLiteral("Veltrano")}}},
     {"license", Page::license, false, {{"goBackButton", button, QStringLiteral("Go Back")}}},
     {"products",
@@ -350,7 +350,7 @@ TEST_P(TabOrder, VisitsEveryControlInOrder)
 INSTANTIATE_TEST_SUITE_P(
     EveryPage, TabOrder,
     ::testing::Values(
-        TabRow{"intro", Page::intro, false, {QStringLiteral("welcomeText"), QStringLiteral("nextButton")}},
+        TabRow{"intro", Page::intro, false, {QStringLiteral("nextButton")}},
         TabRow{"license",
                Page::license,
                false,

@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(IntroPage, ShowsTheWelcomeText)
 {
     WindowUnderTest window;
-    auto *welcome = window.named<ReadableText>(QStringLiteral("welcomeText"));
+    auto *welcome = window.named<QLabel>(QStringLiteral("welcomeText"));
     ASSERT_NE(welcome, nullptr);
     EXPECT_TRUE(welcome->isVisible());
     EXPECT_EQ(welcome->text(), QStringLiteral("You will be guided through the steps necessary to use this software."));
