@@ -11,6 +11,10 @@ packages=(
     pkexec
     xvfb xauth xdotool x11-utils
     dbus-daemon dbus-bin at-spi2-core python3-pyatspi
+    # The screen reader test: Orca speaks through speech-dispatcher (its
+    # audio plug-ins include ALSA, whose null device stands in for a sound
+    # card) in a session with a small window manager.
+    orca speech-dispatcher speech-dispatcher-audio-plugins libasound2 matchbox-window-manager
     # Japanese, Chinese and Korean texts are measured and drawn in the tests
     # and renders with the font a desktop has for them.
     fonts-dejavu-core fonts-noto-cjk

@@ -17,7 +17,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QTextBrowser>
+#include <QTextEdit>
 #include <QTextDocument>
 
 #include <benchmark/benchmark.h>

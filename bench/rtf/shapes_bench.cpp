@@ -14,7 +14,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QTemporaryDir>
-#include <QTextBrowser>
+#include <QTextEdit>
 #include <QTextDocument>
 
 #include <benchmark/benchmark.h>

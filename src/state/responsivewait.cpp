@@ -3,10 +3,12 @@
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QThread>
 
 #include <atomic>
 #include <thread>
+#include <vector>
 
 namespace responsivewait {
 namespace {
@@ -22,8 +24,6 @@ bool isUserInput(QEvent::Type type)
     case QEvent::NonClientAreaMouseButtonRelease:
     case QEvent::NonClientAreaMouseButtonDblClick:
     case QEvent::NonClientAreaMouseMove:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
     case QEvent::ShortcutOverride:
     case QEvent::Shortcut:
     case QEvent::InputMethod:
@@ -46,18 +46,66 @@ bool isUserInput(QEvent::Type type)
     }
 }
 
-// Installed on the application for the length of one wait; it sees every
-// event before its receiver does.
+bool isKey(QEvent::Type type) { return type == QEvent::KeyPress || type == QEvent::KeyRelease; }
+
+// Installed on each receiver of a key that was let through to the
+// application's earlier filters: whatever of the key they leave reaches this
+// filter before the receiver itself, and ends here.
+class KeyCatch final : public QObject
+{
+protected:
+    bool eventFilter(QObject *, QEvent *event) override { return isKey(event->type()); }
+};
+
+// Installed on the application for the length of one wait. Installed last,
+// it sees every event before the application's other filters and the
+// receiver do.
 class InputDrop final : public QObject
 {
 public:
     InputDrop() { QCoreApplication::instance()->installEventFilter(this); }
 
+    ~InputDrop() override
+    {
+        for (const QPointer<QObject> &receiver : m_caught)
+            if (receiver)
+                receiver->removeEventFilter(&m_keyCatch);
+    }
+
 protected:
-    bool eventFilter(QObject *, QEvent *event) override { return isUserInput(event->type()); }
+    bool eventFilter(QObject *receiver, QEvent *event) override
+    {
+        switch (fateDuringWait(event->type(), event->spontaneous())) {
+        case Fate::deliver: return false;
+        case Fate::drop: return true;
+        case Fate::toAccessibilityOnly: catchAt(receiver); return false;
+        }
+        return true;
+    }
+
+private:
+    void catchAt(QObject *receiver)
+    {
+        // Installing again moves the filter to the front, where it must be.
+        receiver->installEventFilter(&m_keyCatch);
+        for (const QPointer<QObject> &caught : m_caught)
+            if (caught == receiver)
+                return;
+        m_caught.emplace_back(receiver);
+    }
+
+    KeyCatch m_keyCatch;
+    std::vector<QPointer<QObject>> m_caught;
 };
 
 } // namespace
+
+Fate fateDuringWait(QEvent::Type type, bool spontaneous)
+{
+    if (isKey(type))
+        return spontaneous ? Fate::toAccessibilityOnly : Fate::drop;
+    return isUserInput(type) ? Fate::drop : Fate::deliver;
+}
 
 void run(const std::function<void()> &work)
 {

@@ -2,6 +2,7 @@
 
 #include "ui/alerts/alertcard.h"
 #include "ui/alerts/logdetailswindow.h"
+#include "ui/contentpanel.h"
 #include "ui/contentview.h"
 #include "ui/listrow.h"
 #include "ui/logoview.h"
@@ -85,6 +86,9 @@ QAccessibleInterface *describe(const QString &className, QObject *object)
     auto *widget = qobject_cast<QWidget *>(object);
     if (!widget)
         return nullptr;
+    if (const auto *panel = qobject_cast<const ContentPanel *>(widget->parentWidget());
+        panel && panel->holdsPage(widget))
+        return new QAccessibleWidget(widget, QAccessible::Pane);
     if (className == QLatin1String(ContentView::staticMetaObject.className()))
         return new QAccessibleWidget(widget, QAccessible::Window);
     if (className == QLatin1String(ProductRow::staticMetaObject.className()))

@@ -51,9 +51,11 @@ ContentPanel::ContentPanel(QWidget *parent)
     setPalette(white);
 }
 
-void ContentPanel::addPage(QWidget *page)
+void ContentPanel::addPage(QWidget *page, const QString &name)
 {
     m_pages->addWidget(page);
+    // Only now: the page's description depends on its being held here.
+    page->setAccessibleName(name);
     m_border->raise();
 }
 
@@ -64,6 +66,11 @@ void ContentPanel::showPage(QWidget *page)
 }
 
 QWidget *ContentPanel::currentPage() const { return m_pages->currentWidget(); }
+
+bool ContentPanel::holdsPage(const QWidget *widget) const
+{
+    return widget && widget != m_border && m_pages->indexOf(const_cast<QWidget *>(widget)) >= 0;
+}
 
 void ContentPanel::paintEvent(QPaintEvent *)
 {

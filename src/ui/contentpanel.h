@@ -13,9 +13,12 @@ class ContentPanel : public QWidget
 public:
     explicit ContentPanel(QWidget *parent = nullptr);
 
-    void addPage(QWidget *page);
+    // `name` is the page's name for assistive technology, which presents the
+    // page as a named panel around its content.
+    void addPage(QWidget *page, const QString &name);
     void showPage(QWidget *page);
     QWidget *currentPage() const;
+    bool holdsPage(const QWidget *widget) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

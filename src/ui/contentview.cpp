@@ -3,8 +3,10 @@
 #include "state/appsettings.h"
 #include "ui/accessibility.h"
 #include "ui/alertview.h"
+#include "ui/arrivalfocus.h"
 #include "ui/colors.h"
 #include "ui/contentpanel.h"
+#include "ui/keyconventions.h"
 #include "ui/metrics.h"
 #include "ui/navigation.h"
 #include "ui/pagebar.h"
@@ -14,7 +16,10 @@
 #include "ui/summaryview.h"
 #include "ui/textwithattributedstring.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -106,9 +111,8 @@ QWidget *ContentView::makeWizardLayer(const QImage &logo)
     m_productsView = new ProductsView(m_settings);
     m_selectedProductsView = new SelectedProductsView(m_settings);
     m_summaryView = new SummaryView(m_settings);
-    for (QWidget *page : {m_introPage, m_licensePage, static_cast<QWidget *>(m_productsView),
-                          static_cast<QWidget *>(m_selectedProductsView), static_cast<QWidget *>(m_summaryView)})
-        m_panel->addPage(page);
+    for (const Page page : allPages)
+        m_panel->addPage(pageWidget(page), pageName(page));
 
     auto *column = new QVBoxLayout;
     column->setContentsMargins(0, 0, 0, 0);
@@ -133,6 +137,9 @@ QWidget *ContentView::makeIntroPage()
 {
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("introPage"));
+    // A label, as the page has always shown it; it takes the focus when the
+    // page comes up (setFocus needs no focus policy), so a screen reader reads
+    // it, while Tab passes it by.
     auto *welcome = new QLabel(tr("You will be guided through the steps necessary to use this software."));
     welcome->setObjectName(QStringLiteral("welcomeText"));
     welcome->setTextFormat(Qt::PlainText);
@@ -212,6 +219,7 @@ void ContentView::refresh()
     case Page::license: break;
     }
     m_panel->showPage(pageWidget(page));
+    refreshFocus(page);
 
     const Navigation navigation = navigationFor(page, m_settings.products());
     m_selectAll->setVisible(navigation.selectAllPresent);
@@ -219,4 +227,71 @@ void ContentView::refresh()
     m_goBack->setEnabled(navigation.goBackEnabled);
     m_next->setText(navigation.forwardLabel == ForwardLabel::close ? tr("Close") : tr("Next"));
     m_next->setEnabled(navigation.forwardEnabled);
+}
+
+void ContentView::refreshFocus(Page page)
+{
+    const Overlay overlay = m_alertView->shownOverlay();
+    const bool arrived = page != m_focusedPage;
+    // "Read License" closes the alert so the license can be read: the
+    // license, not the button that raised the alert, takes the focus.
+    const bool backToLicense =
+        page == Page::license && m_overlayBefore == Overlay::licenseAlert && overlay == Overlay::none;
+    m_overlayBefore = overlay;
+    // An overlay keeps the focus while it is up; the page takes it when the
+    // overlay has gone. A screen reader ignores a focus in a window that is
+    // not active yet, so the first page waits for the window's activation.
+    if (overlay != Overlay::none || !(arrived || backToLicense) || !isActiveWindow())
+        return;
+    m_focusedPage = page;
+    // On the next turn, once the page is laid out: a screen reader reads the
+    // focused text's line from its layout.
+    QMetaObject::invokeMethod(
+        this,
+        [this, name = arrivalFocus(page, m_settings.products())] {
+            if (m_alertView->shownOverlay() != Overlay::none)
+                return;
+            QWidget *target = findChild<QWidget *>(name);
+            if (!target || !target->isVisible() || !target->isEnabled())
+                target = m_next;
+            target->setFocus(Qt::OtherFocusReason);
+        },
+        Qt::QueuedConnection);
+}
+
+void ContentView::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        refreshFocus(m_settings.currentPage());
+}
+
+void ContentView::keyPressEvent(QKeyEvent *event)
+{
+    // Keys reach this view when the focused control has not used them, as
+    // buttons and read-only texts leave Return and Escape.
+    const std::optional<ConventionKey> key = conventionKey(event->key(), event->modifiers());
+    if (!key) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    auto *focused = qobject_cast<QAbstractButton *>(QApplication::focusWidget());
+    if (focused && !isAncestorOf(focused))
+        focused = nullptr;
+    const KeyTarget target =
+        keyTarget(*key, m_alertView->shownOverlay(), focused ? FocusKind::button : FocusKind::other);
+    QAbstractButton *button = nullptr;
+    if (target.kind == KeyTarget::Kind::focusedButton) {
+        button = focused;
+    } else if (target.kind == KeyTarget::Kind::namedButton) {
+        // An overlay that has just gone may still exist, hidden, until it is
+        // deleted; only what is on screen counts.
+        for (QAbstractButton *candidate : findChildren<QAbstractButton *>(target.button))
+            if (candidate->isVisible())
+                button = candidate;
+    }
+    if (button && button->isVisible() && button->isEnabled())
+        button->click();
+    else
+        QWidget::keyPressEvent(event);
 }

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "state/page.h"
+#include "ui/alerts/overlaychoice.h"
 #include "ui/coalescedrefresh.h"
 #include "ui/document.h"
 
 #include <QColor>
 #include <QPointer>
 #include <QWidget>
+
+#include <optional>
 
 class AlertView;
 class AppSettings;
@@ -52,6 +55,9 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // Return and Escape as Linux desktops use them (see keyconventions.h).
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     QWidget *makeWizardLayer(const QImage &logo);
@@ -59,6 +65,9 @@ private:
     QLayout *makeButtonBar();
     QWidget *pageWidget(Page page) const;
     void refreshLicenseView(Page page);
+    // Moves the focus to the first thing of a page that has just come up
+    // (arrivalFocus), once no overlay holds it.
+    void refreshFocus(Page page);
 
     AppSettings &m_settings;
     Document m_document;
@@ -77,6 +86,9 @@ private:
     QPushButton *m_goBack = nullptr;
     QPushButton *m_next = nullptr;
     AlertView *m_alertView = nullptr;
+    // The page whose first thing last took the focus; none at the start.
+    std::optional<Page> m_focusedPage;
+    Overlay m_overlayBefore = Overlay::none;
     // Lives while the license page is shown, so its scroll position survives
     // refreshes that do not leave the page.
     QPointer<QWidget> m_licenseView;

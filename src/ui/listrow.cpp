@@ -1,11 +1,13 @@
 #include "ui/listrow.h"
 
+#include "ui/focusmark.h"
 #include "ui/metrics.h"
 #include "ui/symbolview.h"
 #include "ui/wrappinglabel.h"
 
 #include <QAccessible>
 #include <QHBoxLayout>
+#include <QPainter>
 
 ListRow::ListRow(const QString &text, SymbolView *symbol, int minimumHeight, QWidget *parent)
     : QWidget(parent)
@@ -34,4 +36,12 @@ void ListRow::setCurrent(bool current, const QString &description)
     changed.selected = true;
     QAccessibleStateChangeEvent event(this, changed);
     QAccessible::updateAccessibility(&event);
+}
+
+void ListRow::paintEvent(QPaintEvent *)
+{
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    paintFocusMark(painter, rect(), *this);
 }

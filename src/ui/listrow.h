@@ -25,6 +25,10 @@ public:
     bool isCurrent() const { return m_current; }
     void setCurrent(bool current, const QString &description);
 
+protected:
+    // A row that takes the focus (a list a user reads item by item) shows it.
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     SymbolView *m_symbol = nullptr;
     WrappingLabel *m_label = nullptr;

@@ -25,6 +25,9 @@ QWidget *makeRow(const QString &name)
     // A little room above and below, so wrapped names stay apart; a
     // one-line row keeps its height.
     row->layout()->setContentsMargins(0, rowGap, 0, rowGap);
+    // Each name is a Tab stop, so the list can be heard item by item.
+    row->setObjectName(QStringLiteral("selectedRow:") + name);
+    row->setFocusPolicy(Qt::StrongFocus);
     WrappingLabel *label = row->label();
     label->setObjectName(QStringLiteral("selectedProduct:") + name);
     label->setFont(systemFont(fontSize));
@@ -42,8 +45,8 @@ SelectedProductsView::SelectedProductsView(AppSettings &settings, QWidget *paren
     scroll->setObjectName(QStringLiteral("selectedProductList"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
-    // Long names wrap within the rows; the list never scrolls sideways. It
-    // holds no control, so Tab passes it by.
+    // Long names wrap within the rows; the list never scrolls sideways. Its
+    // rows take the focus, the list itself does not.
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setFocusPolicy(Qt::NoFocus);
     auto *outer = new QVBoxLayout(this);

@@ -7,10 +7,12 @@ class AppSettings;
 class QVBoxLayout;
 
 // The install page: the names of the selected products, sorted as on the
-// products page, each after a gray dot. Nothing here reacts to clicks.
+// products page, each after a gray dot. Nothing here reacts to clicks; each
+// row takes the focus, so Tab and a screen reader go through the list item by
+// item.
 //
-// Object names: "selectedProductList", and one "selectedProduct:<name>" label
-// per selected product.
+// Object names: "selectedProductList", and per selected product one row
+// "selectedRow:<name>" holding its label "selectedProduct:<name>".
 class SelectedProductsView : public QWidget
 {
     Q_OBJECT

@@ -53,6 +53,10 @@ void SummaryView::refresh()
     const QString iconName = failed ? tr("Failed") : tr("Success");
     if (m_icon->accessibleName() != iconName)
         m_icon->setAccessibleName(iconName);
+    // The message takes the focus when the page comes up; named after the
+    // outcome too, it is heard with the result before its text.
+    if (m_message->accessibleName() != iconName)
+        m_message->setAccessibleName(iconName);
     m_message->setText(failed ? tr("The installation was not completed successfully.")
                               : tr("You have been successfully installed selected products."));
     m_details->setVisible(failed);

@@ -10,7 +10,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
-#include <QTextBrowser>
+#include <QTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -35,7 +35,7 @@ TEST(TextWithAttributedString, isReadOnlyWithVerticalScrollBarOn)
     TextWithAttributedString view(sampleLicense());
     view.resize(600, 200);
     view.show();
-    QTextBrowser *text = view.textView();
+    QTextEdit *text = view.textView();
     EXPECT_TRUE(text->isReadOnly());
     EXPECT_EQ(text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_TRUE(text->verticalScrollBar()->isVisible());
@@ -59,7 +59,7 @@ TEST(TextWithAttributedString, selectedTextCanBeCopied)
 {
     TextWithAttributedString view(readOrFail("{\\rtf1 {\\b Copy} me\\par too}"));
     view.show();
-    QTextBrowser *text = view.textView();
+    QTextEdit *text = view.textView();
     EXPECT_TRUE(text->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
     EXPECT_TRUE(text->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard));
     QGuiApplication::clipboard()->clear();

@@ -1,9 +1,11 @@
 #include "state/appsettings.h"
 
 #include "platform/linesink.h"
+#include "state/responsivewait.h"
 #include "support/fakeenvironment.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -130,4 +132,114 @@ TEST(InstallWait, InputDuringTheRunIsDropped)
     QTest::keyClick(field, Qt::Key_X);
     EXPECT_EQ(clicked.count(), 1);
     EXPECT_EQ(field->text(), QStringLiteral("x"));
+}
+
+TEST(InstallWait, KeysFromTheWindowSystemGoToAssistiveTechnologyOnly)
+{
+    struct Row {
+        QEvent::Type type;
+        bool spontaneous;
+        responsivewait::Fate fate;
+    };
+    using responsivewait::Fate;
+    const Row rows[] = {
+        {QEvent::KeyPress, true, Fate::toAccessibilityOnly},
+        {QEvent::KeyRelease, true, Fate::toAccessibilityOnly},
+        // What a screen reader's bridge hands back, or the program sends itself.
+        {QEvent::KeyPress, false, Fate::drop},
+        {QEvent::KeyRelease, false, Fate::drop},
+        {QEvent::ShortcutOverride, true, Fate::drop},
+        {QEvent::Shortcut, false, Fate::drop},
+        {QEvent::MouseButtonPress, true, Fate::drop},
+        {QEvent::Wheel, true, Fate::drop},
+        {QEvent::InputMethod, true, Fate::drop},
+        {QEvent::Paint, true, Fate::deliver},
+        {QEvent::Timer, false, Fate::deliver},
+        {QEvent::UpdateRequest, false, Fate::deliver},
+        {QEvent::FocusIn, true, Fate::deliver},
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(responsivewait::fateDuringWait(row.type, row.spontaneous), row.fate)
+            << "event type " << int(row.type) << (row.spontaneous ? " from the window system" : "");
+}
+
+namespace {
+
+// Stands in for a screen reader's bridge: an application filter installed
+// before the wait that takes keys from the window system, keeps those the
+// screen reader wants and hands the others back to their receiver.
+class ScreenReaderBridge final : public QObject
+{
+public:
+    enum class Wants { everything, nothing, isAbsent };
+
+    explicit ScreenReaderBridge(Wants wants)
+        : m_wants(wants)
+    {
+        if (wants != Wants::isAbsent)
+            QCoreApplication::instance()->installEventFilter(this);
+    }
+
+    QList<int> heard;
+
+protected:
+    bool eventFilter(QObject *receiver, QEvent *event) override
+    {
+        if (!event->spontaneous() || event->type() != QEvent::KeyPress)
+            return false;
+        auto *key = static_cast<QKeyEvent *>(event);
+        heard.append(key->key());
+        if (m_wants == Wants::nothing)
+            QCoreApplication::postEvent(receiver, new QKeyEvent(QEvent::KeyPress, key->key(), key->modifiers(),
+                                                                key->text()));
+        return true;
+    }
+
+private:
+    Wants m_wants;
+};
+
+} // namespace
+
+// A screen reader hears every key typed during the run, whether or not it
+// wants it; the window gets none of them, then or afterwards.
+TEST(InstallWait, AScreenReaderHearsKeysDuringTheRunAndTheWindowDoesNot)
+{
+    using Wants = ScreenReaderBridge::Wants;
+    for (const Wants wants : {Wants::everything, Wants::nothing, Wants::isAbsent}) {
+        SCOPED_TRACE(int(wants));
+        FakeWorld world;
+        AppEnvironment environment = world.environment();
+        std::atomic<bool> typed = false;
+        environment.runScript = [&typed](const QString &, const ProgressReport &) {
+            for (int i = 0; i < 500 && !typed.load(); ++i)
+                std::this_thread::sleep_for(10ms);
+            return ScriptOutcome{QStringLiteral("Ok"), std::nullopt};
+        };
+        AppSettings settings(environment);
+        QLineEdit field;
+        field.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&field));
+        field.activateWindow();
+        field.setFocus();
+        ScreenReaderBridge bridge(wants);
+
+        QTimer::singleShot(0, [&] {
+            QTest::keyClick(field.windowHandle(), Qt::Key_A);
+            QTest::keyClick(&field, Qt::Key_B);
+            // What the bridge handed back is delivered on a later turn.
+            QTimer::singleShot(0, [&] { typed = true; });
+        });
+        settings.performScript(QStringLiteral("script"));
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+        EXPECT_EQ(field.text(), QString());
+        if (wants != Wants::isAbsent)
+            EXPECT_EQ(bridge.heard, (QList<int>{Qt::Key_A, Qt::Key_B}));
+
+        // After the run the keys reach the field again (through the bridge).
+        QTest::keyClick(&field, Qt::Key_C);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(field.text(), wants == Wants::everything ? QString() : QStringLiteral("c"));
+    }
 }

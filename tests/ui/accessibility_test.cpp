@@ -262,7 +262,10 @@ TEST_P(OverlayToAssistiveTechnology, IsModalNamedAndHandsTheFocusBack)
     row.lower(*window.settings);
     settle();
     EXPECT_TRUE(wizard->isEnabled());
-    EXPECT_EQ(QApplication::focusWidget(), next) << "the focus returns to the page";
+    // Read License leaves the alert for the license, which takes the focus;
+    // elsewhere the focus returns to where it was.
+    const QWidget *license = window.named(QStringLiteral("licenseText"));
+    EXPECT_EQ(QApplication::focusWidget(), license ? license->focusProxy() : next) << "the focus returns to the page";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryOverlay, OverlayToAssistiveTechnology, ::testing::ValuesIn(overlayRows),
@@ -357,7 +360,11 @@ INSTANTIATE_TEST_SUITE_P(
                false,
                {QStringLiteral("productRow:Softhaze 3"), QStringLiteral("productRow:Softhaze 4"),
                 QStringLiteral("selectAllButton"), QStringLiteral("goBackButton"), QStringLiteral("nextButton")}},
-        TabRow{"install", Page::install, false, {QStringLiteral("goBackButton"), QStringLiteral("nextButton")}},
+        TabRow{"install",
+               Page::install,
+               false,
+               {QStringLiteral("selectedRow:Softhaze 3"), QStringLiteral("selectedRow:Softhaze 4"),
+                QStringLiteral("goBackButton"), QStringLiteral("nextButton")}},
         TabRow{"failure",
                Page::summary,
                true,

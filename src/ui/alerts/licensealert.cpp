@@ -33,8 +33,10 @@ LicenseAlert::LicenseAlert(AppSettings &settings, QWidget *parent)
     const QString message =
         tr("To continue using the software you must agree to the terms of the software license agreement.");
     const QString choice = tr("Click Agree to continue or click Disagree to cancel and quit the Installer.");
+    // A screen reader speaks an alert's name and then the texts inside it, so
+    // the choice is heard from its own text; as a description as well it
+    // would be heard twice.
     setAccessibleName(message);
-    setAccessibleDescription(choice);
     content->addWidget(paddedText(message, Weight::bold, padding, columnWidget()));
     content->addStretch();
     content->addWidget(paddedText(choice, Weight::regular, padding, columnWidget()));

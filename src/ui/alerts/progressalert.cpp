@@ -2,6 +2,7 @@
 
 #include "state/appsettings.h"
 #include "ui/alerts/alertmetrics.h"
+#include "ui/alerts/foldernews.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -65,6 +66,8 @@ ProgressAlert::ProgressAlert(AppSettings &settings, QWidget *parent)
     content->addWidget(m_detail);
     content->addStretch();
 
+    m_tellLater.setSingleShot(true);
+    connect(&m_tellLater, &QTimer::timeout, this, &ProgressAlert::refresh);
     refresh();
 }
 
@@ -75,6 +78,18 @@ void ProgressAlert::refresh()
     // of a new value; a new range alone would go unannounced.
     m_heading->setText(shown.heading);
     m_detail->setText(shown.detail);
+    if (accessibleName() != shown.heading)
+        setAccessibleName(shown.heading);
+    const auto now = std::chrono::steady_clock::now();
+    const FolderNews news = folderNews(shown.detail, m_toldDetail, m_toldAt, now);
+    if (news.kind == FolderNews::Kind::tellNow) {
+        m_tellLater.stop();
+        m_toldDetail = shown.detail;
+        m_toldAt = now;
+        setAccessibleDescription(shown.detail);
+    } else if (news.kind == FolderNews::Kind::tellLater && !m_tellLater.isActive()) {
+        m_tellLater.start(news.after);
+    }
     const bool newRange = m_bar->maximum() != shown.maximum;
     const bool newValue = m_bar->value() != shown.value;
     if (newRange)

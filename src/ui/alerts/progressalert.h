@@ -3,6 +3,11 @@
 #include "install/scriptprogress.h"
 #include "ui/alerts/alertcard.h"
 
+#include <QTimer>
+
+#include <chrono>
+#include <optional>
+
 class AppSettings;
 class QLabel;
 class QProgressBar;
@@ -12,6 +17,10 @@ class QProgressBar;
 // bar that advances with each shell command of the script, and the name of
 // the folder being copied. It has no buttons. Children, by objectName:
 // "progressHeading", "progressBar", "progressDetail".
+//
+// The card, which has the focus while it is up, is named by its heading, and
+// its description is the folder being copied as it was last told (see
+// folderNews): a screen reader speaks a change of either on the focus.
 class ProgressAlert : public AlertCard
 {
     Q_OBJECT
@@ -44,4 +53,8 @@ private:
     QLabel *m_heading = nullptr;
     QProgressBar *m_bar = nullptr;
     QLabel *m_detail = nullptr;
+    // The folder last told to assistive technology, and when.
+    QString m_toldDetail;
+    std::optional<std::chrono::steady_clock::time_point> m_toldAt;
+    QTimer m_tellLater;
 };

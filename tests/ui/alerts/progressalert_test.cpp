@@ -85,14 +85,18 @@ TEST_F(ProgressOverlay, FollowsTheInstallationReadablyAndAnnouncesEachChange)
     const Event headingName{"progressHeading", QAccessible::NameChanged};
     const Event detailName{"progressDetail", QAccessible::NameChanged};
     const Event barValue{"progressBar", QAccessible::ValueChanged};
+    // The card itself, which has the focus: named by its heading, described
+    // by the folder being copied (the first one is told at once).
+    const Event cardName{"", QAccessible::NameChanged};
+    const Event cardFolder{"", QAccessible::DescriptionChanged};
     const struct
     {
         ScriptProgress progress;
         QList<Event> announced;
     } steps[] = {
-        {{1, 3, {}, true}, {headingName}},
-        {{1, 3, {}, false}, {headingName, barValue}},
-        {{2, 3, QStringLiteral("Softhaze 3 Plug-in"), false}, {detailName, barValue}},
+        {{1, 3, {}, true}, {headingName, cardName}},
+        {{1, 3, {}, false}, {headingName, cardName, barValue}},
+        {{2, 3, QStringLiteral("Softhaze 3 Plug-in"), false}, {detailName, cardFolder, barValue}},
         {{3, 3, {}, false}, {detailName, barValue}},
         {{3, 3, {}, false}, {}},
     };
