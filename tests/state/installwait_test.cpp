@@ -234,8 +234,9 @@ TEST(InstallWait, AScreenReaderHearsKeysDuringTheRunAndTheWindowDoesNot)
         for (int i = 0; i < 3; ++i)
             QCoreApplication::processEvents();
         EXPECT_EQ(field.text(), QString());
-        if (wants != Wants::isAbsent)
+        if (wants != Wants::isAbsent) {
             EXPECT_EQ(bridge.heard, (QList<int>{Qt::Key_A, Qt::Key_B}));
+        }
 
         // After the run the keys reach the field again (through the bridge).
         QTest::keyClick(&field, Qt::Key_C);
