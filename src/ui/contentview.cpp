@@ -18,6 +18,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -248,8 +249,12 @@ void ContentView::refreshFocus(Page page)
     // focused text's line from its layout.
     QMetaObject::invokeMethod(
         this,
-        [this, name = arrivalFocus(page, m_settings.products())] {
-            if (m_alertView->shownOverlay() != Overlay::none)
+        [this, page, name = arrivalFocus(page, m_settings.products())] {
+            // A button held down loses its click when the focus leaves it,
+            // and the window's activation often comes with the user's first
+            // click: what the user presses goes first.
+            if (m_alertView->shownOverlay() != Overlay::none || m_settings.currentPage() != page
+                || QGuiApplication::mouseButtons() != Qt::NoButton)
                 return;
             QWidget *target = findChild<QWidget *>(name);
             if (!target || !target->isVisible() || !target->isEnabled())
