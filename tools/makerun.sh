@@ -41,7 +41,7 @@ pack() {
 # The largest file is about half of the bundle; unpacked beside the rest, it
 # halves the wait on a machine with two cores.
 (cd "$(dirname "$bundle")" && find VeltranoInstaller.app -type f -printf '%s %p\0' | LC_ALL=C sort -z -k1,1nr -k2 |
-    head -z -n 1 | cut -z -d' ' -f2-) >"$work/largest-entry"
+    sed -z -n 1p | cut -z -d' ' -f2-) >"$work/largest-entry"
 grep -zvxF -f <(tr '\0' '\n' <"$work/largest-entry") "$work/entries" >"$work/rest-entries"
 pack "$work/largest-entry" >"$work/largest"
 pack "$work/rest-entries" >"$work/rest"
