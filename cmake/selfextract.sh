@@ -179,20 +179,28 @@ if [ $? = 126 ]; then
     say "cannot run programs in $base; set TMPDIR to a folder that allows them (not mounted noexec)."
     exit 1
 fi
-# unpack START [SIZE]: the part of the payload at START (SIZE bytes, or to
-# the end) into the folder. The decompressor checks each frame's checksum;
+# unpack FOLDER START [SIZE]: the part of the payload at START (SIZE bytes,
+# or to the end) into FOLDER. The decompressor checks each frame's checksum;
 # its status is what counts, since tar may end content with a stream that
 # stopped early. Errors go to files, as two parts run at once.
 unpack() {
     {
-        if [ -n "${2:-}" ]; then tail -c +"$1" -- "$me" | head -c "$2"; else tail -c +"$1" -- "$me"; fi |
+        if [ -n "${3:-}" ]; then tail -c +"$2" -- "$me" | head -c "$3"; else tail -c +"$2" -- "$me"; fi |
             "$unzstd" 2>/dev/null || : >"$tmp/.damaged"
-    } | tar -xpf - -C "$tmp" 2>>"$tmp/.errors-$1"
+    } | tar -xpf - -C "$1" 2>>"$tmp/.errors-$2"
+}
+# The largest file goes into a folder of its own and is moved into place
+# once both parts are out: two tars that make the same folders at once can
+# trip over each other's half-made folder.
+largest=$tmp/.largest
+mkdir "$largest" || {
+    say "cannot write into $base; set TMPDIR to a folder you may write to."
+    exit 1
 }
 first=$((header_size + unzstd_size + 1))
-unpack "$first" "$first_part_size" &
+unpack "$largest" "$first" "$first_part_size" &
 first_job=$!
-unpack $((first + first_part_size))
+unpack "$tmp" $((first + first_part_size))
 rest_status=$?
 wait "$first_job"
 first_status=$?
@@ -205,7 +213,11 @@ if [ "$first_status" != 0 ] || [ "$rest_status" != 0 ]; then
     say "cannot unpack into $base: ${error:-is it full?}"
     exit 1
 fi
-rm -f -- "$tmp"/.errors-*
+if ! mv -f -- "$largest/"'@LARGEST_PATH@' "$tmp/"'@LARGEST_PATH@' 2>"$tmp/.errors-move"; then
+    say "cannot unpack into $base: $(head -n 1 "$tmp/.errors-move")"
+    exit 1
+fi
+rm -rf -- "$largest" "$tmp"/.errors-*
 rm -f -- "$unzstd"
 program=$tmp/$name.app/Contents/MacOS/$name
 

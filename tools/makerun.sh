@@ -67,6 +67,11 @@ package_of "$1"' sh "$library")" != "$library|$library" ] ||
 done
 unpacked_kib=$(($(du -sk "$bundle" | cut -f1) + $(wc -c <"$unzstd") / 1024 + 1))
 
+# The header names the largest file's path inside single quotes.
+largest_path=$(tr -d '\0' <"$work/largest-entry")
+case $largest_path in *[!A-Za-z0-9._/+-]*) fail "the largest file's path needs quoting in the header: $largest_path" ;; esac
+largest_path=$(printf '%s' "$largest_path" | sed 's/[\/&]/\\&/g')
+
 # The header's size is part of the header; settle it in a few rounds.
 unzstd_size=$(wc -c <"$work/unzstd.gz")
 largest_size=$(wc -c <"$work/largest")
@@ -76,7 +81,7 @@ for _ in 1 2 3 4; do
     total=$((offset + unzstd_size + payload_size))
     sed -e "s/@VERSION@/$version/" -e "s/@OFFSET@/$offset/" -e "s/@TOTAL@/$total/" \
         -e "s/@UNZSTD_SIZE@/$unzstd_size/" -e "s/@FIRST_PART_SIZE@/$largest_size/" \
-        -e "s/@UNPACKED_KIB@/$unpacked_kib/" \
+        -e "s/@UNPACKED_KIB@/$unpacked_kib/" -e "s/@LARGEST_PATH@/$largest_path/g" \
         -e "s/@HOST_LIBRARIES@/$host_libraries/" "$source/cmake/selfextract.sh" >"$work/header"
     size=$(wc -c <"$work/header")
     [ "$size" = "$offset" ] && break
