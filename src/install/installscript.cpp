@@ -1,5 +1,7 @@
 #include "install/installscript.h"
 
+#include "catalogue/elementkind.h"
+
 #include <map>
 
 namespace installscript {
@@ -133,9 +135,9 @@ QString compose(const Product::InstallTargets &targets, const QStringList &plan)
     for (const QString &element : plan) {
         values[u"element"] = pasteValue(element);
         values[u"name"] = pasteValue(lastComponent(element));
-        if (element.contains(u"Lightroom")) {
-            const bool three = element.contains(u"Softhaze 3");
-            values[u"digit"] = three ? QStringLiteral("3") : QStringLiteral("4");
+        if (const ElementKind kind = kindOf(element); kind.lightroom) {
+            const bool three = kind.digit == 3;
+            values[u"digit"] = QString::number(kind.digit);
             values[u"presetId"] = three ? QStringLiteral("48C1AC0C-58BB-4E36-82DD-F146866B8164")
                                         : QStringLiteral("E70E900E-6A66-4882-B59A-2B05764B1430");
             Values preset = values;

@@ -1,5 +1,7 @@
 #include "install/roomneeds.h"
 
+#include "catalogue/elementkind.h"
+
 #include <QHash>
 #include <QSet>
 
@@ -187,7 +189,8 @@ std::vector<Need> needsOf(const Product::InstallTargets &targets, const QStringL
         const QString copy = maker + u'/' + name;
         planner.addFolder(makerVolume, copy);
 
-        if (!element.contains(u"Lightroom")) {
+        const ElementKind kind = kindOf(element);
+        if (!kind.lightroom) {
             const int pluginsVolume = planner.volumeFor(targets.appSuppVeltrano);
             planner.makePath(pluginsVolume, plugins);
             planner.addLink(pluginsVolume, plugins + u'/' + name, installed.toUtf8().size());
@@ -197,7 +200,7 @@ std::vector<Need> needsOf(const Product::InstallTargets &targets, const QStringL
             continue;
         }
 
-        const QString digit = element.contains(u"Softhaze 3") ? QStringLiteral("3") : QStringLiteral("4");
+        const QString digit = QString::number(kind.digit);
         const QString presets = QStringLiteral("Veltrano Softhaze ") + digit;
         const QString plugin = QStringLiteral("softhaze%1.lrdevplugin").arg(digit);
         const int lightroomVolume = planner.volumeFor(targets.userAppSuppLR);

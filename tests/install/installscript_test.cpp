@@ -63,6 +63,23 @@ TEST(ComposeScript, PluginsFolderLineAppearsOnceBeforeTheFirstPlainEntry)
     EXPECT_FALSE(installscript::compose(targets, {QStringLiteral("/x/Lightroom A")}).contains(pluginsLine));
 }
 
+// A bundle unpacked under a folder named like a product or a variant gets
+// the script it gets anywhere else, but for the folder's own name.
+TEST(ComposeScript, TheFoldersAboveTheBundleChangeNothingButThePaths)
+{
+    const Product::InstallTargets targets{QStringLiteral("/a/"), QStringLiteral("/p/"), QStringLiteral("/l/")};
+    const QStringList plan = readLines(QStringLiteral("lightroom-then-plain.plan"));
+    const QString expected = installscript::compose(targets, plan);
+    for (const QString &above : {QStringLiteral("/home/u/Lightroom-work"), QStringLiteral("/tmp/Softhaze 3")}) {
+        QStringList moved;
+        for (const QString &element : plan)
+            moved << above + element;
+        QString script = installscript::compose(targets, moved);
+        EXPECT_EQ(script.replace(above + QStringLiteral("/b/"), QStringLiteral("/b/")).toStdString(), expected.toStdString())
+            << above.toStdString();
+    }
+}
+
 TEST(PasteValue, OrdinaryTextIsUnchanged)
 {
     for (const QString &value : {QStringLiteral(""), QStringLiteral("/opt/Veltrano/Softhaze 3 Plug-in"),
