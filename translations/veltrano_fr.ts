@@ -104,6 +104,45 @@
     </message>
 </context>
 <context>
+    <name>PageTexts</name>
+    <message>
+        <source>Introduction</source>
+        <translation>Présentation</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>Licence</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Produits</translation>
+    </message>
+    <message>
+        <source>Selected Products</source>
+        <translation>Produits sélectionnés</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Résumé</translation>
+    </message>
+    <message>
+        <source>Welcome to the Veltrano Plugin Installer</source>
+        <translation>Bienvenue dans le programme d’installation des plug-ins Veltrano</translation>
+    </message>
+    <message>
+        <source>Software License Agreement</source>
+        <translation>Contrat de licence du logiciel</translation>
+    </message>
+    <message>
+        <source>Select Products to install</source>
+        <translation>Sélectionnez les produits à installer</translation>
+    </message>
+    <message>
+        <source>The following Products will be installed</source>
+        <translation>Les produits suivants vont être installés</translation>
+    </message>
+</context>
+<context>
     <name>ProductsView</name>
     <message>
         <source>No products found</source>

@@ -104,6 +104,45 @@
     </message>
 </context>
 <context>
+    <name>PageTexts</name>
+    <message>
+        <source>Introduction</source>
+        <translation>소개</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>사용권 계약</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>제품</translation>
+    </message>
+    <message>
+        <source>Selected Products</source>
+        <translation>선택한 제품</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>요약</translation>
+    </message>
+    <message>
+        <source>Welcome to the Veltrano Plugin Installer</source>
+        <translation>Veltrano 플러그인 설치 프로그램에 오신 것을 환영합니다</translation>
+    </message>
+    <message>
+        <source>Software License Agreement</source>
+        <translation>소프트웨어 사용권 계약</translation>
+    </message>
+    <message>
+        <source>Select Products to install</source>
+        <translation>설치할 제품 선택</translation>
+    </message>
+    <message>
+        <source>The following Products will be installed</source>
+        <translation>다음 제품이 설치됩니다</translation>
+    </message>
+</context>
+<context>
     <name>ProductsView</name>
     <message>
         <source>No products found</source>
