@@ -5,7 +5,7 @@
     <name>ContentView</name>
     <message>
         <source>You will be guided through the steps necessary to use this software.</source>
-        <translation>Vous allez être guidé à travers les étapes nécessaires à l’utilisation de ce logiciel.</translation>
+        <translation>Ce programme vous guide dans les étapes nécessaires à l’utilisation de ce logiciel.</translation>
     </message>
     <message>
         <source>Select All</source>
@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Go Back</source>
-        <translation>Retour</translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>Next</source>
@@ -28,7 +28,7 @@
     <name>FinderAlert</name>
     <message>
         <source>To make changes with Installer please allow Finder access from Settings</source>
-        <translation>Pour effectuer des modifications avec le programme d’installation, autorisez l’accès au Finder dans les Réglages.</translation>
+        <translation>Pour effectuer des modifications avec le programme d’installation, autorisez l’accès au Finder dans les Paramètres.</translation>
     </message>
     <message>
         <source>Close</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Open settings</source>
-        <translation>Ouvrir les Réglages</translation>
+        <translation>Ouvrir les Paramètres</translation>
     </message>
 </context>
 <context>

@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>Copying “%1”</source>
-        <translation>Copia di «%1»</translation>
+        <translation>Copia di «%1» in corso…</translation>
     </message>
     <message>
         <source>Installation progress</source>

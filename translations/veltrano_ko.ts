@@ -62,7 +62,7 @@
     </message>
     <message>
         <source>Click Agree to continue or click Disagree to cancel and quit the Installer.</source>
-        <translation>계속하려면 ‘동의’를, 취소하고 설치 프로그램을 종료하려면 ‘동의 안 함’을 클릭하십시오.</translation>
+        <translation>계속하려면 ‘동의함’을, 취소하고 설치 프로그램을 종료하려면 ‘동의 안 함’을 클릭하십시오.</translation>
     </message>
     <message>
         <source>Read License</source>
@@ -74,7 +74,7 @@
     </message>
     <message>
         <source>Agree</source>
-        <translation>동의</translation>
+        <translation>동의함</translation>
     </message>
 </context>
 <context>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Details</source>
-        <translation>자세히</translation>
+        <translation>설치 로그</translation>
     </message>
 </context>
 <context>

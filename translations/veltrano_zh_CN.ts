@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Go Back</source>
-        <translation>返回</translation>
+        <translation>上一步</translation>
     </message>
     <message>
         <source>Next</source>
