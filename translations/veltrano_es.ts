@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>Selected Products</source>
-        <translation>Productos seleccionados</translation>
+        <translation>Productos elegidos</translation>
     </message>
     <message>
         <source>Summary</source>
