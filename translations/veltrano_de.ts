@@ -104,6 +104,45 @@
     </message>
 </context>
 <context>
+    <name>PageTexts</name>
+    <message>
+        <source>Introduction</source>
+        <translation>Einführung</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>Lizenz</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Produkte</translation>
+    </message>
+    <message>
+        <source>Selected Products</source>
+        <translation>Ausgewählte Produkte</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>Welcome to the Veltrano Plugin Installer</source>
+        <translation>Willkommen beim Installationsprogramm für Veltrano-Plug-ins</translation>
+    </message>
+    <message>
+        <source>Software License Agreement</source>
+        <translation>Softwarelizenzvertrag</translation>
+    </message>
+    <message>
+        <source>Select Products to install</source>
+        <translation>Zu installierende Produkte auswählen</translation>
+    </message>
+    <message>
+        <source>The following Products will be installed</source>
+        <translation>Die folgenden Produkte werden installiert</translation>
+    </message>
+</context>
+<context>
     <name>ProductsView</name>
     <message>
         <source>No products found</source>

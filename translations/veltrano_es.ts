@@ -104,6 +104,45 @@
     </message>
 </context>
 <context>
+    <name>PageTexts</name>
+    <message>
+        <source>Introduction</source>
+        <translation>Introducción</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>Licencia</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Productos</translation>
+    </message>
+    <message>
+        <source>Selected Products</source>
+        <translation>Productos elegidos</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Welcome to the Veltrano Plugin Installer</source>
+        <translation>Le damos la bienvenida al instalador de plugins de Veltrano</translation>
+    </message>
+    <message>
+        <source>Software License Agreement</source>
+        <translation>Contrato de licencia de software</translation>
+    </message>
+    <message>
+        <source>Select Products to install</source>
+        <translation>Seleccione los productos que desea instalar</translation>
+    </message>
+    <message>
+        <source>The following Products will be installed</source>
+        <translation>Se instalarán los siguientes productos</translation>
+    </message>
+</context>
+<context>
     <name>ProductsView</name>
     <message>
         <source>No products found</source>

@@ -5,7 +5,7 @@
     <name>ContentView</name>
     <message>
         <source>You will be guided through the steps necessary to use this software.</source>
-        <translation>Vous allez être guidé à travers les étapes nécessaires à l’utilisation de ce logiciel.</translation>
+        <translation>Ce programme vous guide dans les étapes nécessaires à l’utilisation de ce logiciel.</translation>
     </message>
     <message>
         <source>Select All</source>
@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Go Back</source>
-        <translation>Retour</translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>Next</source>
@@ -28,7 +28,7 @@
     <name>FinderAlert</name>
     <message>
         <source>To make changes with Installer please allow Finder access from Settings</source>
-        <translation>Pour effectuer des modifications avec le programme d’installation, autorisez l’accès au Finder dans les Réglages.</translation>
+        <translation>Pour effectuer des modifications avec le programme d’installation, autorisez l’accès au Finder dans les Paramètres.</translation>
     </message>
     <message>
         <source>Close</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Open settings</source>
-        <translation>Ouvrir les Réglages</translation>
+        <translation>Ouvrir les Paramètres</translation>
     </message>
 </context>
 <context>
@@ -101,6 +101,45 @@
     <message>
         <source>Current page</source>
         <translation>Page actuelle</translation>
+    </message>
+</context>
+<context>
+    <name>PageTexts</name>
+    <message>
+        <source>Introduction</source>
+        <translation>Présentation</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>Licence</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Produits</translation>
+    </message>
+    <message>
+        <source>Selected Products</source>
+        <translation>Produits sélectionnés</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Résumé</translation>
+    </message>
+    <message>
+        <source>Welcome to the Veltrano Plugin Installer</source>
+        <translation>Bienvenue dans le programme d’installation des plug-ins Veltrano</translation>
+    </message>
+    <message>
+        <source>Software License Agreement</source>
+        <translation>Contrat de licence du logiciel</translation>
+    </message>
+    <message>
+        <source>Select Products to install</source>
+        <translation>Sélectionnez les produits à installer</translation>
+    </message>
+    <message>
+        <source>The following Products will be installed</source>
+        <translation>Les produits suivants vont être installés</translation>
     </message>
 </context>
 <context>

@@ -104,6 +104,45 @@
     </message>
 </context>
 <context>
+    <name>PageTexts</name>
+    <message>
+        <source>Introduction</source>
+        <translation>Introduzione</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>Licenza</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Prodotti</translation>
+    </message>
+    <message>
+        <source>Selected Products</source>
+        <translation>Prodotti selezionati</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Riepilogo</translation>
+    </message>
+    <message>
+        <source>Welcome to the Veltrano Plugin Installer</source>
+        <translation>Benvenuto nel programma di installazione dei plug-in Veltrano</translation>
+    </message>
+    <message>
+        <source>Software License Agreement</source>
+        <translation>Contratto di licenza software</translation>
+    </message>
+    <message>
+        <source>Select Products to install</source>
+        <translation>Seleziona i prodotti da installare</translation>
+    </message>
+    <message>
+        <source>The following Products will be installed</source>
+        <translation>Verranno installati i seguenti prodotti</translation>
+    </message>
+</context>
+<context>
     <name>ProductsView</name>
     <message>
         <source>No products found</source>
@@ -122,7 +161,7 @@
     </message>
     <message>
         <source>Copying “%1”</source>
-        <translation>Copia di «%1»</translation>
+        <translation>Copia di «%1» in corso…</translation>
     </message>
     <message>
         <source>Installation progress</source>

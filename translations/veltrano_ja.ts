@@ -104,6 +104,45 @@
     </message>
 </context>
 <context>
+    <name>PageTexts</name>
+    <message>
+        <source>Introduction</source>
+        <translation>はじめに</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>使用許諾契約</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>製品</translation>
+    </message>
+    <message>
+        <source>Selected Products</source>
+        <translation>選択した製品</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>概要</translation>
+    </message>
+    <message>
+        <source>Welcome to the Veltrano Plugin Installer</source>
+        <translation>Veltrano プラグインインストーラへようこそ</translation>
+    </message>
+    <message>
+        <source>Software License Agreement</source>
+        <translation>ソフトウェア使用許諾契約</translation>
+    </message>
+    <message>
+        <source>Select Products to install</source>
+        <translation>インストールする製品を選択</translation>
+    </message>
+    <message>
+        <source>The following Products will be installed</source>
+        <translation>次の製品がインストールされます</translation>
+    </message>
+</context>
+<context>
     <name>ProductsView</name>
     <message>
         <source>No products found</source>

@@ -62,7 +62,7 @@
     </message>
     <message>
         <source>Click Agree to continue or click Disagree to cancel and quit the Installer.</source>
-        <translation>계속하려면 ‘동의’를, 취소하고 설치 프로그램을 종료하려면 ‘동의 안 함’을 클릭하십시오.</translation>
+        <translation>계속하려면 ‘동의함’을, 취소하고 설치 프로그램을 종료하려면 ‘동의 안 함’을 클릭하십시오.</translation>
     </message>
     <message>
         <source>Read License</source>
@@ -74,7 +74,7 @@
     </message>
     <message>
         <source>Agree</source>
-        <translation>동의</translation>
+        <translation>동의함</translation>
     </message>
 </context>
 <context>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Details</source>
-        <translation>자세히</translation>
+        <translation>설치 로그</translation>
     </message>
 </context>
 <context>
@@ -101,6 +101,45 @@
     <message>
         <source>Current page</source>
         <translation>현재 페이지</translation>
+    </message>
+</context>
+<context>
+    <name>PageTexts</name>
+    <message>
+        <source>Introduction</source>
+        <translation>소개</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>사용권 계약</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>제품</translation>
+    </message>
+    <message>
+        <source>Selected Products</source>
+        <translation>선택한 제품</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>요약</translation>
+    </message>
+    <message>
+        <source>Welcome to the Veltrano Plugin Installer</source>
+        <translation>Veltrano 플러그인 설치 프로그램에 오신 것을 환영합니다</translation>
+    </message>
+    <message>
+        <source>Software License Agreement</source>
+        <translation>소프트웨어 사용권 계약</translation>
+    </message>
+    <message>
+        <source>Select Products to install</source>
+        <translation>설치할 제품 선택</translation>
+    </message>
+    <message>
+        <source>The following Products will be installed</source>
+        <translation>다음 제품이 설치됩니다</translation>
     </message>
 </context>
 <context>

@@ -104,6 +104,45 @@
     </message>
 </context>
 <context>
+    <name>PageTexts</name>
+    <message>
+        <source>Introduction</source>
+        <translation>Introdução</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>Licença</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Produtos</translation>
+    </message>
+    <message>
+        <source>Selected Products</source>
+        <translation>Produtos selecionados</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumo</translation>
+    </message>
+    <message>
+        <source>Welcome to the Veltrano Plugin Installer</source>
+        <translation>Boas-vindas ao instalador de plugins Veltrano</translation>
+    </message>
+    <message>
+        <source>Software License Agreement</source>
+        <translation>Contrato de licença de software</translation>
+    </message>
+    <message>
+        <source>Select Products to install</source>
+        <translation>Selecione os produtos para instalar</translation>
+    </message>
+    <message>
+        <source>The following Products will be installed</source>
+        <translation>Os seguintes produtos serão instalados</translation>
+    </message>
+</context>
+<context>
     <name>ProductsView</name>
     <message>
         <source>No products found</source>

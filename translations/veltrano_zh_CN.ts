@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Go Back</source>
-        <translation>返回</translation>
+        <translation>上一步</translation>
     </message>
     <message>
         <source>Next</source>
@@ -101,6 +101,45 @@
     <message>
         <source>Current page</source>
         <translation>当前页面</translation>
+    </message>
+</context>
+<context>
+    <name>PageTexts</name>
+    <message>
+        <source>Introduction</source>
+        <translation>简介</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>许可协议</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>产品</translation>
+    </message>
+    <message>
+        <source>Selected Products</source>
+        <translation>所选产品</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>摘要</translation>
+    </message>
+    <message>
+        <source>Welcome to the Veltrano Plugin Installer</source>
+        <translation>欢迎使用 Veltrano 插件安装器</translation>
+    </message>
+    <message>
+        <source>Software License Agreement</source>
+        <translation>软件许可协议</translation>
+    </message>
+    <message>
+        <source>Select Products to install</source>
+        <translation>选择要安装的产品</translation>
+    </message>
+    <message>
+        <source>The following Products will be installed</source>
+        <translation>将安装以下产品</translation>
     </message>
 </context>
 <context>

@@ -8,8 +8,30 @@ namespace {
 struct Tag
 {
     QString language;
+    QString script;
     QString territory;
 };
+
+// Where a language is written in more than one script, the name of the
+// resources of one script that serve its regions without resources of their
+// own: Simplified Chinese is written the same in Singapore as in China, while
+// Taiwan and Hong Kong write Traditional Chinese.
+struct ScriptHome
+{
+    const char16_t *language;
+    const char16_t *script;
+    const char16_t *name;
+};
+constexpr ScriptHome scriptHomes[] = {{u"zh", u"Hans", u"zh_CN"}};
+
+std::optional<QString> scriptHome(const Tag &tag)
+{
+    for (const ScriptHome &home : scriptHomes) {
+        if (tag.language == home.language && tag.script == home.script)
+            return QString::fromUtf16(home.name);
+    }
+    return std::nullopt;
+}
 
 bool allLetters(QStringView part)
 {
@@ -20,9 +42,8 @@ bool allLetters(QStringView part)
     return true;
 }
 
-// "zh-Hans-CN", "pt_BR.UTF-8" or "sr_RS@latin" in their parts; the script is
-// not part of a resource folder's name. Absent for "C", "POSIX" and
-// anything else that names no language.
+// "zh-Hans-CN", "pt_BR.UTF-8" or "sr_RS@latin" in their parts. Absent for
+// "C", "POSIX" and anything else that names no language.
 std::optional<Tag> parse(QString tag)
 {
     tag = tag.section(u'.', 0, 0).section(u'@', 0, 0);
@@ -30,9 +51,13 @@ std::optional<Tag> parse(QString tag)
     const QString language = parts.value(0).toLower();
     if (language.size() < 2 || language.size() > 3 || !allLetters(language))
         return std::nullopt;
-    Tag result{language, {}};
+    Tag result{language, {}, {}};
     for (qsizetype i = 1; i < parts.size(); ++i) {
         const QString &part = parts[i];
+        if (i == 1 && part.size() == 4 && allLetters(part)) {
+            result.script = part.left(1).toUpper() + part.mid(1).toLower();
+            continue;
+        }
         const bool region = (part.size() == 2 && allLetters(part))
             || (part.size() == 3 && part.toInt() > 0);
         if (region) {
@@ -74,6 +99,8 @@ QStringList lookupOrder(const QStringList &uiLanguages)
         const QString name = tag->language + u'_' + tag->territory;
         if (!tag->territory.isEmpty() && !regional.contains(name))
             regional += name;
+        if (const auto home = scriptHome(*tag); home && !regional.contains(*home))
+            regional += *home;
     }
     closeLanguage();
     return order;

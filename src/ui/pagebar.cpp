@@ -14,14 +14,14 @@ namespace {
 
 ListRow *makeRow(Page page)
 {
-    const QString label = pageBarLabel(page);
+    const QString key = pageKey(page);
     auto *dot = new SymbolView(Symbol::circleFill, colors::gray(), QSize(metrics::pageDotSize, metrics::pageDotSize));
-    dot->setObjectName(QStringLiteral("pageDot:") + label);
+    dot->setObjectName(QStringLiteral("pageDot:") + key);
     // At least the row's standard height; a large font wraps the label onto
     // more lines rather than cutting it off.
-    auto *row = new ListRow(label, dot, metrics::pageRowHeight);
-    row->setObjectName(QStringLiteral("pageRow:") + label);
-    row->label()->setObjectName(QStringLiteral("pageLabel:") + label);
+    auto *row = new ListRow(pageBarLabel(page), dot, metrics::pageRowHeight);
+    row->setObjectName(QStringLiteral("pageRow:") + key);
+    row->label()->setObjectName(QStringLiteral("pageLabel:") + key);
     return row;
 }
 

@@ -13,7 +13,8 @@ class ListRow;
 // current row as selected and described as the current page.
 //
 // Object names: "logo"; per page "pageRow:<label>", holding "pageDot:<label>"
-// and "pageLabel:<label>", where <label> is the page bar label.
+// and "pageLabel:<label>", where <label> is the page bar label in English
+// (pageKey), in every language.
 class PageBar : public QWidget
 {
     Q_OBJECT

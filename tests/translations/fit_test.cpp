@@ -198,4 +198,47 @@ TEST_P(LanguageFit, everyTextFitsTheSmallestWindow)
 INSTANTIATE_TEST_SUITE_P(Languages, LanguageFit, ::testing::ValuesIn(languagesToCheck()),
                          [](const ::testing::TestParamInfo<QString> &info) { return info.param.toStdString(); });
 
+// The page bar's labels, then each page's title, as the window shows them.
+QStringList shownPageTexts()
+{
+    FakeWorld world;
+    world.resourceFolder = sampleResources;
+    AppSettings settings(world.environment());
+    ContentView window(settings, [] { return std::optional<QString>(sampleResources); });
+    window.show();
+    QStringList texts;
+    for (const QLabel *label : window.findChild<QWidget *>(QStringLiteral("pageBar"))->findChildren<QLabel *>())
+        texts += label->text();
+    settings.setAgreeWithTerms(true);
+    for (const Page page : allPages) {
+        settings.setCurrentPage(page);
+        QApplication::processEvents();
+        texts += window.findChild<QLabel *>(QStringLiteral("pageTitle"))->text();
+    }
+    return texts;
+}
+
+class PageTexts : public ::testing::TestWithParam<QString>
+{
+};
+
+// No title or page bar label is left in English beside translated buttons;
+// the product's name stays as it is.
+TEST_P(PageTexts, areTranslated)
+{
+    const QStringList english = shownPageTexts();
+    const InstalledLanguage language(GetParam());
+    const QStringList shown = shownPageTexts();
+    ASSERT_EQ(shown.size(), english.size());
+    for (qsizetype i = 0; i < english.size(); ++i) {
+        if (!english[i].isEmpty())
+            EXPECT_NE(shown[i].toStdString(), english[i].toStdString()) << "left in English";
+        EXPECT_EQ(shown[i].contains(u"Veltrano"), english[i].contains(u"Veltrano")) << shown[i].toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, PageTexts,
+                         ::testing::ValuesIn(translations::shipped(QStringLiteral(VELTRANO_BUNDLE_TRANSLATIONS))),
+                         [](const ::testing::TestParamInfo<QString> &info) { return info.param.toStdString(); });
+
 } // namespace
