@@ -231,8 +231,9 @@ TEST_P(PageTexts, areTranslated)
     const QStringList shown = shownPageTexts();
     ASSERT_EQ(shown.size(), english.size());
     for (qsizetype i = 0; i < english.size(); ++i) {
-        if (!english[i].isEmpty())
+        if (!english[i].isEmpty()) {
             EXPECT_NE(shown[i].toStdString(), english[i].toStdString()) << "left in English";
+        }
         EXPECT_EQ(shown[i].contains(u"Veltrano"), english[i].contains(u"Veltrano")) << shown[i].toStdString();
     }
 }
