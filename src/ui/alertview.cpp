@@ -68,7 +68,7 @@ void AlertView::refresh()
     // evaluations with the alert still up keep its one-second phase.
     if (wanted == Overlay::finderAccess) {
         if (!m_accessTimer)
-            m_accessTimer = std::make_unique<AccessTimer>(m_settings, this);
+            m_accessTimer = std::make_unique<AccessTimer>(m_settings, m_makeTicker);
     } else {
         m_accessTimer.reset();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/alerts/overlaychoice.h"
+#include "ui/alerts/ticker.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -50,6 +51,8 @@ public:
 
     // Replaces the system's URL handler that "Open settings" uses.
     void setUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
+    // Replaces the QTimers that time the access alert's probes.
+    void setTickerMaker(Ticker::Maker maker) { m_makeTicker = std::move(maker); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -63,6 +66,7 @@ private:
 
     AppSettings &m_settings;
     UrlOpener m_openUrl;
+    Ticker::Maker m_makeTicker = Ticker::system();
     // What is on screen, derived from the state at the last evaluation.
     Overlay m_shown = Overlay::none;
     QPointer<OverlayFrame> m_frame;

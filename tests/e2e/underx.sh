@@ -58,7 +58,7 @@ e2e_under_x() {
 # After Close: the program ends on its own, with status 0.
 expect_closed() {
     local status=0
-    for _ in $(seq 1 50); do
+    for _ in $(seq 1 300); do
         kill -0 "$wizard_pid" 2>/dev/null || break
         sleep 0.1
     done

@@ -20,6 +20,26 @@ wait_for() {
     fail "timed out waiting for $what"
 }
 
+# rewritten <count>: until the report has been rewritten <count> times since
+# the call, each time on a later turn of the program's event loop, so that
+# whatever the program had yet to do about earlier input it has done; false
+# when the program ends first.
+rewritten() {
+    local left=$1 last now
+    last=$(stat -c %y "$geometry")
+    for _ in $(seq 1 600); do
+        kill -0 "$wizard_pid" 2>/dev/null || return 1
+        now=$(stat -c %y "$geometry")
+        if [ "$now" != "$last" ]; then
+            last=$now
+            left=$((left - 1))
+            [ "$left" -gt 0 ] || return 0
+        fi
+        sleep 0.05
+    done
+    fail "the report was not rewritten $1 times in half a minute"
+}
+
 # click <objectName> [label]: the middle of that enabled, visible button,
 # which must show that label when one is given.
 click() {

@@ -7,6 +7,7 @@
 
 #include <future>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace hosttesting {
 
@@ -105,6 +106,20 @@ QList<int> processesWithArgument(const QString &argument)
     return scanProcesses([&](const QString &pid) {
         QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
         return cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().contains(argument.toUtf8());
+    });
+}
+
+QList<int> processesHolding(const QString &link)
+{
+    return scanProcesses([&](const QString &pid) {
+        const QString folder = QStringLiteral("/proc/%1/fd/").arg(pid);
+        for (const QString &fd : QDir(folder).entryList(QDir::System | QDir::Files)) {
+            char target[256];
+            const ssize_t size = readlink(QFile::encodeName(folder + fd).constData(), target, sizeof target);
+            if (size > 0 && QByteArray(target, size) == link.toUtf8())
+                return true;
+        }
+        return false;
     });
 }
 

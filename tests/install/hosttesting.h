@@ -40,6 +40,8 @@ scripthost::Options marked(scripthost::Options options, const QString &marker);
 // Process ids of processes marked with `marker`, or whose command line contains `argument`.
 QList<int> processesMarked(const QString &marker);
 QList<int> processesWithArgument(const QString &argument);
+// Process ids of processes with a descriptor that links to `link`, such as "pipe:[1234]".
+QList<int> processesHolding(const QString &link);
 // Waits up to a few seconds for `probe` to return an empty list.
 bool eventuallyEmpty(const std::function<QList<int>()> &probe);
 

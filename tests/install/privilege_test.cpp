@@ -5,7 +5,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
-#include <QThread>
 
 #include <csignal>
 #include <fcntl.h>
@@ -355,6 +354,7 @@ TEST(Runs, NoRequestRunsAfterTheEndOfTheRunThoughSomeoneHoldsThePipe)
     TempFolder temp;
     const QString late = temp(QStringLiteral("late"));
     int held = -1;
+    QString pipe;
     scripthost::Options options = withLightroom(direct(), temp.path());
     pid_t helper = -1;
     options.helperStarted = [&](pid_t pid) { helper = pid; };
@@ -364,10 +364,10 @@ TEST(Runs, NoRequestRunsAfterTheEndOfTheRunThoughSomeoneHoldsThePipe)
         QFile children(QStringLiteral("/proc/%1/task/%1/children").arg(helper));
         ASSERT_TRUE(children.open(QIODevice::ReadOnly));
         const QString server = QString::fromLatin1(children.readAll()).trimmed();
-        const QString input = linkText(QStringLiteral("/proc/%1/fd/0").arg(server));
+        pipe = linkText(QStringLiteral("/proc/%1/fd/0").arg(server));
         for (const QString &fd : QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::System | QDir::Files)) {
             const QString path = QStringLiteral("/proc/self/fd/") + fd;
-            if (held < 0 && linkText(path) == input)
+            if (held < 0 && linkText(path) == pipe)
                 held = ::open(encoded(path).constData(), O_WRONLY | O_CLOEXEC);
         }
     };
@@ -384,7 +384,9 @@ TEST(Runs, NoRequestRunsAfterTheEndOfTheRunThoughSomeoneHoldsThePipe)
     (void)!::write(held, bytes.data(), bytes.size());
     signal(SIGPIPE, previous);
     ::close(held);
-    QThread::msleep(300);
+    // The server runs a request to its end before it reads on; once nobody
+    // holds the pipe, a request that was read has run.
+    ASSERT_TRUE(waitUntil([&] { return processesHolding(pipe).isEmpty(); })) << "the pipe is still held";
     EXPECT_FALSE(QFileInfo::exists(late)) << "a request after the end of the run was executed";
 
     // The helper on its own: a request after the end in the same write is never read.

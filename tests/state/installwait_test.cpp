@@ -23,15 +23,23 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// A script host that reports `count` commands, each taking `step`.
-std::function<ScriptOutcome(const QString &, const ProgressReport &)> slowHost(std::atomic<int> &runs, int count,
-                                                                              std::chrono::milliseconds step)
+// Waits on a script's thread, up to half a minute, for `done`.
+void waitOnTheScript(const std::function<bool()> &done)
 {
-    return [&runs, count, step](const QString &, const ProgressReport &report) {
+    for (int i = 0; i < 3000 && !done(); ++i)
+        std::this_thread::sleep_for(10ms);
+}
+
+// A script host that reports `count` commands, each lasting until
+// `done(command)`.
+std::function<ScriptOutcome(const QString &, const ProgressReport &)> slowHost(std::atomic<int> &runs, int count,
+                                                                              std::function<bool(int)> done)
+{
+    return [&runs, count, done](const QString &, const ProgressReport &report) {
         ++runs;
         for (int k = 1; k <= count; ++k) {
             report(ScriptProgress{k, count, QStringLiteral("folder %1").arg(k), false});
-            std::this_thread::sleep_for(step);
+            waitOnTheScript([&] { return done(k); });
         }
         return ScriptOutcome{QStringLiteral("Ok"), std::nullopt};
     };
@@ -44,7 +52,9 @@ TEST(InstallWait, ProgressInOrderOneScriptAtATimeAndTheOutcomeOnceAfterReturning
     FakeWorld world;
     AppEnvironment environment = world.environment();
     std::atomic<int> runs = 0;
-    environment.runScript = slowHost(runs, 3, 100ms);
+    std::atomic<int> ticks = 0;
+    // Each command lasts two ticks of the timer below.
+    environment.runScript = slowHost(runs, 3, [&](int command) { return ticks >= 2 * command; });
     AppSettings settings(environment);
     settings.setCurrentPage(Page::install);
 
@@ -55,7 +65,6 @@ TEST(InstallWait, ProgressInOrderOneScriptAtATimeAndTheOutcomeOnceAfterReturning
             values.append(settings.installProgress());
     });
     // Timers fire during the run; the scripts they try to start must not run.
-    int ticks = 0;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] {
         ++ticks;
@@ -98,7 +107,8 @@ TEST(InstallWait, InputDuringTheRunIsDropped)
     FakeWorld world;
     AppEnvironment environment = world.environment();
     std::atomic<int> runs = 0;
-    environment.runScript = slowHost(runs, 1, 400ms);
+    std::atomic<bool> sent = false;
+    environment.runScript = slowHost(runs, 1, [&](int) { return sent.load(); });
     AppSettings settings(environment);
 
     QWidget window;
@@ -115,11 +125,12 @@ TEST(InstallWait, InputDuringTheRunIsDropped)
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, button->mapTo(&window, button->rect().center()));
     };
 
-    QTimer::singleShot(100, [&] {
+    QTimer::singleShot(0, [&] {
         clickButton();
         QTest::keyClicks(field, QStringLiteral("typed"));
         QTest::keyClick(window.windowHandle(), Qt::Key_Y);
         QTest::keyClick(field, Qt::Key_X);
+        sent = true;
     });
     settings.performScript(QStringLiteral("script"));
     for (int i = 0; i < 3; ++i)
@@ -212,8 +223,7 @@ TEST(InstallWait, AScreenReaderHearsKeysDuringTheRunAndTheWindowDoesNot)
         AppEnvironment environment = world.environment();
         std::atomic<bool> typed = false;
         environment.runScript = [&typed](const QString &, const ProgressReport &) {
-            for (int i = 0; i < 500 && !typed.load(); ++i)
-                std::this_thread::sleep_for(10ms);
+            waitOnTheScript([&] { return typed.load(); });
             return ScriptOutcome{QStringLiteral("Ok"), std::nullopt};
         };
         AppSettings settings(environment);

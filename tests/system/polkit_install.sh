@@ -98,7 +98,7 @@ walk_to_install
 polkit_wait_for 30 "the dismissed prompt" grep -qx dismissed "$agent_log" || fail "the agent was never asked"
 wait_for "the install page after Cancel" "^page\tinstall$"
 wait_for "no overlay after Cancel" "^overlay\tnone$"
-sleep 1
+rewritten 2 || fail "the installer ended after Cancel"
 grep -qE "^(ERROR VALUE|Error:) " "$output" && fail "Cancel printed a result: $(grep -E '^(ERROR VALUE|Error:) ' "$output")"
 [ "$(requests)" = 1 ] || fail "$(requests) prompts before the second try"
 confirm_install

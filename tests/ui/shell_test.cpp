@@ -173,7 +173,7 @@ TEST(InstallerApp, ClosingTheWindowAsksToQuit)
     QTimer guard;
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-    guard.start(5000);
+    guard.start(30000);
     QTimer::singleShot(0, &app.window(), [&app] { app.window().close(); });
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_EQ(quitRequests, 1);
@@ -190,7 +190,7 @@ TEST(InstallerApp, AQuitRequestedBeforeTheEventLoopRunsEndsIt)
         timedOut = true;
         QCoreApplication::exit(1);
     });
-    guard.start(5000);
+    guard.start(30000);
 
     AppEnvironment::system().terminate();
     const int code = QCoreApplication::exec();
@@ -212,7 +212,7 @@ TEST(InstallerApp, TheSummarysCloseEndsTheEventLoop)
     QTimer guard;
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-    guard.start(5000);
+    guard.start(30000);
     QTimer::singleShot(0, [&app] {
         QTest::mouseClick(app.window().findChild<QWidget *>(QStringLiteral("nextButton")), Qt::LeftButton);
     });

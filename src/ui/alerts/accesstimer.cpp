@@ -2,21 +2,16 @@
 
 #include "state/appsettings.h"
 
-AccessTimer::AccessTimer(AppSettings &settings, QObject *parent)
-    : QObject(parent)
-    , m_settings(settings)
+AccessTimer::AccessTimer(AppSettings &settings, const Ticker::Maker &makeTicker)
+    : m_settings(settings)
+    , m_ticker(makeTicker(interval, [this] { tick(); }))
 {
-    m_timer.setObjectName(QStringLiteral("accessTimer"));
-    m_timer.setInterval(intervalMs);
-    m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, &AccessTimer::tick);
-    m_timer.start();
 }
 
 void AccessTimer::tick()
 {
     if (m_settings.accessType() == FinderAccess::allowed) {
-        m_timer.stop();
+        m_ticker->stop();
         return;
     }
     // Returns once the probe has run; its outcome arrives on a later turn.

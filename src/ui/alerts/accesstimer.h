@@ -1,7 +1,9 @@
 #pragma once
 
-#include <QObject>
-#include <QTimer>
+#include "ui/alerts/ticker.h"
+
+#include <chrono>
+#include <memory>
 
 class AppSettings;
 
@@ -9,20 +11,18 @@ class AppSettings;
 // is up. It starts ticking when constructed, so the first probe comes one
 // second later, and stops for good when access is allowed or when it is
 // destroyed together with the alert.
-class AccessTimer : public QObject
+class AccessTimer
 {
-    Q_OBJECT
-
 public:
-    static constexpr int intervalMs = 1000;
+    static constexpr std::chrono::milliseconds interval{1000};
 
-    explicit AccessTimer(AppSettings &settings, QObject *parent = nullptr);
+    AccessTimer(AppSettings &settings, const Ticker::Maker &makeTicker);
 
-    bool isActive() const { return m_timer.isActive(); }
+    bool isActive() const { return m_ticker->isActive(); }
 
 private:
     void tick();
 
     AppSettings &m_settings;
-    QTimer m_timer{this};
+    std::unique_ptr<Ticker> m_ticker;
 };

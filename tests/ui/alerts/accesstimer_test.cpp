@@ -1,44 +1,84 @@
 #include "alertfixture.h"
 
-#include <QElapsedTimer>
 #include <QTest>
-#include <QTimer>
 
 #include <vector>
+
+using namespace std::chrono_literals;
 
 namespace {
 
 // The access alert over the install page, with a probe that records when it
-// ran and answers what `answer` says.
+// ran and answers what `answer` says. Time moves only by advance().
 class AccessTimerTest : public AlertFixture
 {
 protected:
+    // A ticker on the test's own time.
+    struct HandTicker final : Ticker
+    {
+        HandTicker(std::vector<HandTicker *> &all, std::chrono::milliseconds due, std::chrono::milliseconds interval,
+                   Tick tick)
+            : all(all), due(due), interval(interval), tick(std::move(tick))
+        {
+            all.push_back(this);
+        }
+        ~HandTicker() override { std::erase(all, this); }
+        void stop() override { running = false; }
+        bool isActive() const override { return running; }
+
+        std::vector<HandTicker *> &all;
+        std::chrono::milliseconds due, interval;
+        Tick tick;
+        bool running = true;
+    };
+
     AccessTimerTest()
     {
         world.respond = [this](const QString &script) {
             if (script.contains(QLatin1String("Finder")))
-                probes.push_back(clock.elapsed());
+                probes.push_back(now.count());
             else
                 ++installs;
             return ScriptOutcome{answer, {}};
         };
+        alerts->setTickerMaker([this](std::chrono::milliseconds interval, Ticker::Tick tick) {
+            return std::make_unique<HandTicker>(tickers, now + interval, interval, std::move(tick));
+        });
     }
+
+    // The alert's tickers go with the window, before the time they run on.
+    ~AccessTimerTest() override { window.reset(); }
 
     void showAlert()
     {
         settings.setCurrentPage(Page::install);
         settings.setShowFinderAlert(true);
-        clock.start();
         settle();
         ASSERT_EQ(alerts->shownOverlay(), Overlay::finderAccess);
     }
 
-    bool waitForProbes(std::size_t count, int timeoutMs = 5000)
+    // Every tick on the way, earliest first, each followed by the turns of
+    // the event loop that would come before the next one.
+    void advance(std::chrono::milliseconds by)
     {
-        return QTest::qWaitFor([&] { return probes.size() >= count; }, timeoutMs);
+        const auto end = now + by;
+        for (;;) {
+            HandTicker *next = nullptr;
+            for (HandTicker *ticker : tickers)
+                if (ticker->running && ticker->due <= end && (!next || ticker->due < next->due))
+                    next = ticker;
+            if (!next)
+                break;
+            now = next->due;
+            next->due += next->interval;
+            next->tick();
+            settle();
+        }
+        now = end;
     }
 
-    QElapsedTimer clock;
+    std::chrono::milliseconds now{0};
+    std::vector<HandTicker *> tickers;
     std::vector<qint64> probes;
     int installs = 0;
     QString answer = QStringLiteral("0");
@@ -49,15 +89,10 @@ protected:
 TEST_F(AccessTimerTest, ProbesOnceASecondWhileAccessIsDenied)
 {
     showAlert();
-    ASSERT_TRUE(waitForProbes(3));
-    // The first tick comes a second after the alert shows, the others a
-    // second apart; the bounds leave room for a busy machine.
-    EXPECT_GE(probes[0], 950);
-    EXPECT_LE(probes[0], 2000);
-    for (std::size_t i = 1; i < probes.size(); ++i) {
-        EXPECT_GE(probes[i] - probes[i - 1], 900) << "tick " << i;
-        EXPECT_LE(probes[i] - probes[i - 1], 2000) << "tick " << i;
-    }
+    advance(999ms);
+    EXPECT_TRUE(probes.empty()) << "the first tick comes a second after the alert shows";
+    advance(2501ms);
+    EXPECT_EQ(probes, (std::vector<qint64>{1000, 2000, 3000}));
     EXPECT_EQ(settings.accessType(), FinderAccess::denied);
     EXPECT_TRUE(settings.showFinderAlert());
     EXPECT_EQ(installs, 0);
@@ -67,42 +102,40 @@ TEST_F(AccessTimerTest, ProbesOnceASecondWhileAccessIsDenied)
 TEST_F(AccessTimerTest, OtherChangesDoNotRestartTheSecond)
 {
     showAlert();
-    // An announcement every 400 ms: a timer restarted by each evaluation
-    // would never reach its first tick.
-    QTimer noise;
-    QObject::connect(&noise, &QTimer::timeout, &settings, [this] { settings.setAgreeWithTerms(true); });
-    noise.start(400);
-    EXPECT_TRUE(waitForProbes(2, 4000));
+    // Announcements in between: a timer restarted by each evaluation would
+    // never reach its first tick.
+    for (int i = 0; i < 5; ++i) {
+        advance(400ms);
+        settings.setAgreeWithTerms(i % 2 == 0);
+        settle();
+    }
+    EXPECT_EQ(probes, (std::vector<qint64>{1000, 2000}));
 }
 
 TEST_F(AccessTimerTest, StopsWithoutProbingOnceAccessIsAllowed)
 {
     showAlert();
-    ASSERT_TRUE(waitForProbes(1));
-    settle(); // the probe's own outcome arrives one turn later
+    advance(1000ms);
+    ASSERT_EQ(probes.size(), 1u);
     // Allowed, while the alert is still up.
     settings.setAccessType(FinderAccess::allowed);
-    const std::size_t before = probes.size();
-    QTest::qWait(2300);
-    EXPECT_EQ(probes.size(), before) << "no probe once access is allowed";
+    advance(2300ms);
+    EXPECT_EQ(probes.size(), 1u) << "no probe once access is allowed";
     EXPECT_EQ(alerts->shownOverlay(), Overlay::finderAccess);
-    auto *timer = alerts->findChild<QTimer *>(QStringLiteral("accessTimer"));
-    ASSERT_TRUE(timer);
-    EXPECT_FALSE(timer->isActive());
+    ASSERT_EQ(tickers.size(), 1u);
+    EXPECT_FALSE(tickers.front()->isActive());
 }
 
 TEST_F(AccessTimerTest, NoTickAfterTheAlertHasGone)
 {
     showAlert();
-    ASSERT_TRUE(waitForProbes(1));
-    settle();
+    advance(1000ms);
     settings.setShowFinderAlert(false);
     settle();
     ASSERT_EQ(alerts->shownOverlay(), Overlay::none);
-    EXPECT_EQ(alerts->findChild<QTimer *>(QStringLiteral("accessTimer")), nullptr);
-    const std::size_t before = probes.size();
-    QTest::qWait(2300);
-    EXPECT_EQ(probes.size(), before);
+    EXPECT_TRUE(tickers.empty());
+    advance(2300ms);
+    EXPECT_EQ(probes.size(), 1u);
 }
 
 TEST_F(AccessTimerTest, AnAllowedAnswerInstallsAndClosesTheAlert)
@@ -113,13 +146,14 @@ TEST_F(AccessTimerTest, AnAllowedAnswerInstallsAndClosesTheAlert)
     world.resourceFolder = bundle.path();
     settings.refreshProducts();
     showAlert();
-    ASSERT_TRUE(waitForProbes(1));
+    advance(1000ms);
+    ASSERT_EQ(probes.size(), 1u);
     // The probe's outcome starts the install, whose own outcome comes a turn
     // later still; how many turns that takes depends on the machine's load.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return alerts->shownOverlay() == Overlay::none; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return alerts->shownOverlay() == Overlay::none; }, 30000));
     EXPECT_EQ(installs, 1);
     EXPECT_FALSE(settings.showFinderAlert());
-    QTest::qWait(1300);
+    advance(1300ms);
     EXPECT_EQ(probes.size(), 1u);
 }
 
@@ -128,7 +162,7 @@ TEST_F(AccessTimerTest, AlertLeavingItsPageEndsTheTicks)
     showAlert();
     settings.setCurrentPage(Page::summary);
     settle();
-    QTest::qWait(1500);
+    advance(1500ms);
     EXPECT_TRUE(probes.empty());
     EXPECT_TRUE(settings.showFinderAlert()) << "the flag keeps its value off its page";
 }

@@ -32,7 +32,7 @@ TEST(GeometryReport, ListsPageOverlayAndWhereEachVisibleButtonIs)
     settings.setCurrentPage(Page::license);
     settings.setShowLicenseAlert(true);
 
-    ASSERT_TRUE(QTest::qWaitFor([&] { return readReport(path).contains(QLatin1String("agreeButton")); }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return readReport(path).contains(QLatin1String("agreeButton")); }, 30000));
     const QStringList lines = readReport(path).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     EXPECT_TRUE(lines.contains(QStringLiteral("page\tlicense")));
     EXPECT_TRUE(lines.contains(QStringLiteral("overlay\tlicenseAlert")));

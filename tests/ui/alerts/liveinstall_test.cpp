@@ -1,5 +1,5 @@
 // An installation through the real window and the real script host, with a
-// stand-in for pkexec that keeps its "password prompt" open for a while:
+// stand-in for pkexec that keeps its "password prompt" open until told:
 // what the window does while the script runs.
 
 #include "app/installerapp.h"
@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMutex>
 #include <QTest>
@@ -55,7 +56,14 @@ TEST(LiveInstall, TheWindowPaintsTakesNoInputAndHoldsACloseUntilTheRunEnds)
     host.home = scripthost::Options::system().home;
     host.targets = targets;
     host.installRoot = root.path();
-    host.elevation = {QStringLiteral("/bin/sh"), QStringLiteral("-c"), QStringLiteral("sleep 1.5; exec \"$0\"")};
+    // The prompt is open from `prompting` on until `answered` is there (or
+    // half a minute has passed).
+    TempFolder marks;
+    const QString prompting = marks(QStringLiteral("prompting")), answered = marks(QStringLiteral("answered"));
+    host.elevation = {QStringLiteral("/bin/sh"), QStringLiteral("-c"),
+                      QStringLiteral("touch '%1'; for i in $(seq 600); do [ -e '%2' ] && break; sleep 0.05; done; "
+                                     "exec \"$0\"")
+                          .arg(prompting, answered)};
     QMutex reportsLock;
     QList<ScriptProgress> reports;
     int terminateCalls = 0;
@@ -101,23 +109,34 @@ TEST(LiveInstall, TheWindowPaintsTakesNoInputAndHoldsACloseUntilTheRunEnds)
     Overlay overlaySeen = Overlay::none;
     QString headingSeen;
     bool visibleAfterClose = false;
-    QTimer::singleShot(500, [&] {
-        overlaySeen = alerts->shownOverlay();
-        if (auto *heading = alerts->findChild<QLabel *>(QStringLiteral("progressHeading")))
-            headingSeen = heading->text();
-        // Where Install was, Next is now and Close will be; under the overlay
-        // or not, none of it may act.
-        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, installAt);
-        QTest::keyClick(window.windowHandle(), Qt::Key_Space);
-        QTest::keyClick(window.windowHandle(), Qt::Key_Escape);
-        window.windowHandle()->close();
-        visibleAfterClose = window.isVisible();
-        paintsSeen = paints.count;
+    const QString waiting = QStringLiteral("Waiting for authentication…");
+    // Once the prompt is open and the overlay shows it: input and a close;
+    // five paints later, the answer.
+    int paintsAtClose = -1;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (paintsAtClose < 0) {
+            overlaySeen = alerts->shownOverlay();
+            auto *heading = alerts->findChild<QLabel *>(QStringLiteral("progressHeading"));
+            headingSeen = heading ? heading->text() : QString();
+            if (!QFileInfo::exists(prompting) || headingSeen != waiting)
+                return;
+            // Where Install was, Next is now and Close will be; under the
+            // overlay or not, none of it may act.
+            QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, installAt);
+            QTest::keyClick(window.windowHandle(), Qt::Key_Space);
+            QTest::keyClick(window.windowHandle(), Qt::Key_Escape);
+            window.windowHandle()->close();
+            visibleAfterClose = window.isVisible();
+            paintsAtClose = paints.count;
+        } else if (paints.count - paintsAtClose >= 5) {
+            paintsSeen = paints.count - paintsAtClose;
+            terminateCallsSeen = terminateCalls;
+            watch.stop();
+            QFile(answered).open(QIODevice::WriteOnly);
+        }
     });
-    QTimer::singleShot(1200, [&] {
-        paintsSeen = paints.count - paintsSeen;
-        terminateCallsSeen = terminateCalls;
-    });
+    watch.start(20);
     std::optional<Page> pageWhenTheRunEnded;
     QObject::connect(&app.settings(), &AppSettings::scriptRunEnded,
                      [&] { pageWhenTheRunEnded = app.settings().currentPage(); });
@@ -128,13 +147,13 @@ TEST(LiveInstall, TheWindowPaintsTakesNoInputAndHoldsACloseUntilTheRunEnds)
     QTimer guard;
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-    guard.start(10000);
+    guard.start(30000);
     EXPECT_EQ(QCoreApplication::exec(), 0) << "the held close ends the program";
     repaint.stop();
     qApp->removeEventFilter(&paints);
 
     EXPECT_EQ(overlaySeen, Overlay::installProgress);
-    EXPECT_EQ(headingSeen, QStringLiteral("Waiting for authentication…"));
+    EXPECT_EQ(headingSeen, waiting);
     EXPECT_GE(paintsSeen, 5) << "the window paints during the password prompt";
     EXPECT_TRUE(visibleAfterClose) << "a close during the run is held";
     EXPECT_EQ(terminateCallsSeen, 0);

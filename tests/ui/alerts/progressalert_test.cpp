@@ -67,7 +67,7 @@ TEST_F(ProgressOverlay, FollowsTheInstallationReadablyAndAnnouncesEachChange)
 {
     const bool announcing = qEnvironmentVariableIsSet("VELTRANO_EXPECT_ACCESSIBILITY");
     if (announcing) {
-        ASSERT_TRUE(QTest::qWaitFor([] { return QAccessible::isActive(); }, 5000)) << "accessibility is not on";
+        ASSERT_TRUE(QTest::qWaitFor([] { return QAccessible::isActive(); }, 30000)) << "accessibility is not on";
     }
     settings.setCurrentPage(Page::install);
     settings.setInstallProgress(ScriptProgress{});
