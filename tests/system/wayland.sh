@@ -68,7 +68,8 @@ expect_window wayland
 read -r _ top _ _ <<<"$(grep -P '^window\t' "$geometry" | cut -f4)"
 [ "$top" -ge 10 ] || fail "the window has no title bar (frame margins $(grep -P '^window\t' "$geometry" | cut -f4))"
 wait_for "the welcome page" "^page\tintro$"
-sleep 1
+# Two more turns of the window's event loop: the page has been painted.
+rewritten 2 || fail "the installer ended on the welcome page"
 (cd "$work" && XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=veltrano-test weston-screenshooter) ||
     fail "weston-screenshooter failed"
 shot=$(ls "$work"/wayland-screenshot-*.png)
