@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QString>
+
+class QWidget;
+
 // How the installer's own widgets present themselves to assistive technology
 // (screen readers and the desktop's accessibility bus), where Qt's standard
 // descriptions do not fit:
@@ -19,5 +23,15 @@ namespace accessibility {
 // Makes the descriptions above the ones in use. Call it before the widgets
 // are first asked about; calling it again does nothing.
 void install();
+
+// Has a screen reader speak `news` about `widget`, the control the user is
+// on, without moving the focus: the news becomes the widget's description,
+// and a notification named by it appears inside the widget (a pixel that
+// draws nothing). Orca speaks a notification as it appears; it cannot speak
+// the description change itself, which Qt's bridge to the accessibility bus
+// sends without its text. The same news twice in a row is told twice. Both
+// go when the focus leaves the widget, so coming back to the control later
+// does not repeat old news.
+void tell(QWidget *widget, const QString &news);
 
 } // namespace accessibility

@@ -89,6 +89,9 @@ TEST_F(ProgressOverlay, FollowsTheInstallationReadablyAndAnnouncesEachChange)
     // by the folder being copied (the first one is told at once).
     const Event cardName{"", QAccessible::NameChanged};
     const Event cardFolder{"", QAccessible::DescriptionChanged};
+    // And the notification inside it that carries the folder's words (see
+    // accessibility::tell), renamed as it appears.
+    const Event folderNotice{"newsNotice", QAccessible::NameChanged};
     const struct
     {
         ScriptProgress progress;
@@ -96,7 +99,7 @@ TEST_F(ProgressOverlay, FollowsTheInstallationReadablyAndAnnouncesEachChange)
     } steps[] = {
         {{1, 3, {}, true}, {headingName, cardName}},
         {{1, 3, {}, false}, {headingName, cardName, barValue}},
-        {{2, 3, QStringLiteral("Softhaze 3 Plug-in"), false}, {detailName, cardFolder, barValue}},
+        {{2, 3, QStringLiteral("Softhaze 3 Plug-in"), false}, {detailName, cardFolder, folderNotice, barValue}},
         {{3, 3, {}, false}, {detailName, barValue}},
         {{3, 3, {}, false}, {}},
     };
