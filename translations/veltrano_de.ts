@@ -12,6 +12,10 @@
         <translation>Alle auswählen</translation>
     </message>
     <message>
+        <source>All products selected</source>
+        <translation>Alle Produkte ausgewählt</translation>
+    </message>
+    <message>
         <source>Go Back</source>
         <translation>Zurück</translation>
     </message>
@@ -82,6 +86,10 @@
     <message>
         <source>Copy to Clipboard</source>
         <translation>In die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Copied to the clipboard</source>
+        <translation>In die Zwischenablage kopiert</translation>
     </message>
     <message>
         <source>Close</source>

@@ -12,6 +12,10 @@
         <translation>Seleccionar todo</translation>
     </message>
     <message>
+        <source>All products selected</source>
+        <translation>Todos los productos seleccionados</translation>
+    </message>
+    <message>
         <source>Go Back</source>
         <translation>Atrás</translation>
     </message>
@@ -82,6 +86,10 @@
     <message>
         <source>Copy to Clipboard</source>
         <translation>Copiar al portapapeles</translation>
+    </message>
+    <message>
+        <source>Copied to the clipboard</source>
+        <translation>Copiado al portapapeles</translation>
     </message>
     <message>
         <source>Close</source>

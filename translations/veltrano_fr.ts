@@ -12,6 +12,10 @@
         <translation>Tout sélectionner</translation>
     </message>
     <message>
+        <source>All products selected</source>
+        <translation>Tous les produits sont sélectionnés</translation>
+    </message>
+    <message>
         <source>Go Back</source>
         <translation>Précédent</translation>
     </message>
@@ -82,6 +86,10 @@
     <message>
         <source>Copy to Clipboard</source>
         <translation>Copier dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Copied to the clipboard</source>
+        <translation>Copié dans le presse-papiers</translation>
     </message>
     <message>
         <source>Close</source>

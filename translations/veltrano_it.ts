@@ -12,6 +12,10 @@
         <translation>Seleziona tutto</translation>
     </message>
     <message>
+        <source>All products selected</source>
+        <translation>Tutti i prodotti selezionati</translation>
+    </message>
+    <message>
         <source>Go Back</source>
         <translation>Indietro</translation>
     </message>
@@ -82,6 +86,10 @@
     <message>
         <source>Copy to Clipboard</source>
         <translation>Copia negli appunti</translation>
+    </message>
+    <message>
+        <source>Copied to the clipboard</source>
+        <translation>Copiato negli appunti</translation>
     </message>
     <message>
         <source>Close</source>

@@ -12,6 +12,10 @@
         <translation>すべて選択</translation>
     </message>
     <message>
+        <source>All products selected</source>
+        <translation>すべての製品を選択しました</translation>
+    </message>
+    <message>
         <source>Go Back</source>
         <translation>戻る</translation>
     </message>
@@ -82,6 +86,10 @@
     <message>
         <source>Copy to Clipboard</source>
         <translation>クリップボードにコピー</translation>
+    </message>
+    <message>
+        <source>Copied to the clipboard</source>
+        <translation>クリップボードにコピーしました</translation>
     </message>
     <message>
         <source>Close</source>

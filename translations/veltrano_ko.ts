@@ -12,6 +12,10 @@
         <translation>모두 선택</translation>
     </message>
     <message>
+        <source>All products selected</source>
+        <translation>모든 제품을 선택했습니다</translation>
+    </message>
+    <message>
         <source>Go Back</source>
         <translation>뒤로</translation>
     </message>
@@ -82,6 +86,10 @@
     <message>
         <source>Copy to Clipboard</source>
         <translation>클립보드에 복사</translation>
+    </message>
+    <message>
+        <source>Copied to the clipboard</source>
+        <translation>클립보드에 복사했습니다</translation>
     </message>
     <message>
         <source>Close</source>

@@ -12,6 +12,10 @@
         <translation>Selecionar tudo</translation>
     </message>
     <message>
+        <source>All products selected</source>
+        <translation>Todos os produtos selecionados</translation>
+    </message>
+    <message>
         <source>Go Back</source>
         <translation>Voltar</translation>
     </message>
@@ -82,6 +86,10 @@
     <message>
         <source>Copy to Clipboard</source>
         <translation>Copiar para a área de transferência</translation>
+    </message>
+    <message>
+        <source>Copied to the clipboard</source>
+        <translation>Copiado para a área de transferência</translation>
     </message>
     <message>
         <source>Close</source>

@@ -12,6 +12,10 @@
         <translation>全选</translation>
     </message>
     <message>
+        <source>All products selected</source>
+        <translation>已选择所有产品</translation>
+    </message>
+    <message>
         <source>Go Back</source>
         <translation>上一步</translation>
     </message>
@@ -82,6 +86,10 @@
     <message>
         <source>Copy to Clipboard</source>
         <translation>复制到剪贴板</translation>
+    </message>
+    <message>
+        <source>Copied to the clipboard</source>
+        <translation>已复制到剪贴板</translation>
     </message>
     <message>
         <source>Close</source>

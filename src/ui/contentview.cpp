@@ -164,7 +164,10 @@ QLayout *ContentView::makeButtonBar()
     for (QPushButton *button : {m_selectAll, m_goBack, m_next})
         button->setAutoDefault(false);
 
-    connect(m_selectAll, &QPushButton::clicked, this, [this] { m_settings.selectAll(); });
+    connect(m_selectAll, &QPushButton::clicked, this, [this] {
+        m_settings.selectAll();
+        accessibility::tell(m_selectAll, tr("All products selected"));
+    });
     connect(m_goBack, &QPushButton::clicked, this, [this] { goBack(m_settings); });
     connect(m_next, &QPushButton::clicked, this, [this] { m_settings.nextAction(); });
 

@@ -106,6 +106,8 @@ TEST_F(LogWindow, CopyClearsThenPutsThePlainTextOnTheClipboard)
     ASSERT_TRUE(clipboard->mimeData());
     EXPECT_EQ(clipboard->mimeData()->formats(), QStringList{QStringLiteral("text/plain")});
     EXPECT_EQ(clipboard->text(), log);
+    // And a screen reader hears that it was done.
+    EXPECT_EQ(button("copyLogButton")->accessibleDescription(), QStringLiteral("Copied to the clipboard"));
     EXPECT_EQ(alerts->shownOverlay(), Overlay::logDetails) << "the window stays";
     EXPECT_TRUE(settings.showLogDetailsWindow());
 }
