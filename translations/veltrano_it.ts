@@ -107,8 +107,9 @@
 <context>
     <name>PageBar</name>
     <message>
-        <source>Current page</source>
-        <translation>Pagina corrente</translation>
+        <source>%1, current page</source>
+        <extracomment>The page bar&apos;s row of the page on screen, as a screen reader names it; %1 is the row&apos;s label.</extracomment>
+        <translation>%1, pagina corrente</translation>
     </message>
 </context>
 <context>

@@ -11,8 +11,9 @@ class QWidget;
 //     current page;
 //   - a product row is a check box whose Toggle action clicks it, so the
 //     product's flag changes, not only the box;
-//   - a list row (ListRow) is one list item named by its text, selected while
-//     it is the current row, with nothing inside it announced on its own;
+//   - a list row (ListRow) is one list item named by its text (and as the
+//     current one while it is), selected while it is the current row, with
+//     nothing inside it announced on its own;
 //   - a symbol or the logo is a graphic with the name it was given;
 //   - an overlay's card is an alert, or a dialog for the log window, named by
 //     its message and modal.
