@@ -388,7 +388,7 @@ TEST_P(TabOrder, VisitsEveryControlInOrder)
 INSTANTIATE_TEST_SUITE_P(
     EveryPage, TabOrder,
     ::testing::Values(
-        TabRow{"intro", Page::intro, false, {QStringLiteral("nextButton")}},
+        TabRow{"intro", Page::intro, false, {QStringLiteral("welcomeText"), QStringLiteral("nextButton")}},
         TabRow{"license",
                Page::license,
                false,
