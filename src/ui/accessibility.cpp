@@ -121,12 +121,10 @@ public:
     {
     }
 
-    bool eventFilter(QObject *watched, QEvent *event) override
+    bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::FocusOut) {
-            static_cast<QWidget *>(watched)->setAccessibleDescription(QString());
+        if (event->type() == QEvent::FocusOut)
             m_notice->hide();
-        }
         return false;
     }
 
@@ -160,10 +158,7 @@ void tell(QWidget *widget, const QString &news)
         notice->hide();
         widget->installEventFilter(new NewsEraser(widget, notice));
     }
-    // A description that does not change is not announced.
-    if (widget->accessibleDescription() == news)
-        widget->setAccessibleDescription(QString());
-    widget->setAccessibleDescription(news);
+    // Hidden first, so the same news is told again.
     notice->hide();
     notice->setAccessibleName(news);
     if (!news.isEmpty())

@@ -26,13 +26,13 @@ namespace accessibility {
 void install();
 
 // Has a screen reader speak `news` about `widget`, the control the user is
-// on, without moving the focus: the news becomes the widget's description,
-// and a notification named by it appears inside the widget (a pixel that
-// draws nothing). Orca speaks a notification as it appears; it cannot speak
-// the description change itself, which Qt's bridge to the accessibility bus
-// sends without its text. The same news twice in a row is told twice. Both
-// go when the focus leaves the widget, so coming back to the control later
-// does not repeat old news.
+// on, without moving the focus: a notification named by the news appears
+// inside the widget (a pixel that draws nothing and takes no clicks), and
+// Orca speaks a notification as it appears. (A change of the widget's
+// description would not do: Qt 6.4's bridge sends it without its text, and
+// Orca 43 fails on it.) The same news twice in a row is told twice. The
+// notification goes when the focus leaves the widget, so coming back to the
+// control later does not repeat old news.
 void tell(QWidget *widget, const QString &news);
 
 } // namespace accessibility
