@@ -12,6 +12,10 @@
         <translation>Alle auswählen</translation>
     </message>
     <message>
+        <source>All products selected</source>
+        <translation>Alle Produkte ausgewählt</translation>
+    </message>
+    <message>
         <source>Go Back</source>
         <translation>Zurück</translation>
     </message>
@@ -84,6 +88,10 @@
         <translation>In die Zwischenablage kopieren</translation>
     </message>
     <message>
+        <source>Copied to the clipboard</source>
+        <translation>In die Zwischenablage kopiert</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -99,8 +107,9 @@
 <context>
     <name>PageBar</name>
     <message>
-        <source>Current page</source>
-        <translation>Aktuelle Seite</translation>
+        <source>%1, current page</source>
+        <extracomment>The page bar&apos;s row of the page on screen, as a screen reader names it; %1 is the row&apos;s label.</extracomment>
+        <translation>%1, aktuelle Seite</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,10 @@
         <translation>Seleccionar todo</translation>
     </message>
     <message>
+        <source>All products selected</source>
+        <translation>Todos los productos seleccionados</translation>
+    </message>
+    <message>
         <source>Go Back</source>
         <translation>Atrás</translation>
     </message>
@@ -84,6 +88,10 @@
         <translation>Copiar al portapapeles</translation>
     </message>
     <message>
+        <source>Copied to the clipboard</source>
+        <translation>Copiado al portapapeles</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
@@ -99,8 +107,9 @@
 <context>
     <name>PageBar</name>
     <message>
-        <source>Current page</source>
-        <translation>Página actual</translation>
+        <source>%1, current page</source>
+        <extracomment>The page bar&apos;s row of the page on screen, as a screen reader names it; %1 is the row&apos;s label.</extracomment>
+        <translation>%1, página actual</translation>
     </message>
 </context>
 <context>

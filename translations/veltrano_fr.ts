@@ -12,6 +12,10 @@
         <translation>Tout sélectionner</translation>
     </message>
     <message>
+        <source>All products selected</source>
+        <translation>Tous les produits sont sélectionnés</translation>
+    </message>
+    <message>
         <source>Go Back</source>
         <translation>Précédent</translation>
     </message>
@@ -84,6 +88,10 @@
         <translation>Copier dans le presse-papiers</translation>
     </message>
     <message>
+        <source>Copied to the clipboard</source>
+        <translation>Copié dans le presse-papiers</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
@@ -99,8 +107,9 @@
 <context>
     <name>PageBar</name>
     <message>
-        <source>Current page</source>
-        <translation>Page actuelle</translation>
+        <source>%1, current page</source>
+        <extracomment>The page bar&apos;s row of the page on screen, as a screen reader names it; %1 is the row&apos;s label.</extracomment>
+        <translation>%1, page actuelle</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,10 @@
         <translation>Seleziona tutto</translation>
     </message>
     <message>
+        <source>All products selected</source>
+        <translation>Tutti i prodotti selezionati</translation>
+    </message>
+    <message>
         <source>Go Back</source>
         <translation>Indietro</translation>
     </message>
@@ -84,6 +88,10 @@
         <translation>Copia negli appunti</translation>
     </message>
     <message>
+        <source>Copied to the clipboard</source>
+        <translation>Copiato negli appunti</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
@@ -99,8 +107,9 @@
 <context>
     <name>PageBar</name>
     <message>
-        <source>Current page</source>
-        <translation>Pagina corrente</translation>
+        <source>%1, current page</source>
+        <extracomment>The page bar&apos;s row of the page on screen, as a screen reader names it; %1 is the row&apos;s label.</extracomment>
+        <translation>%1, pagina corrente</translation>
     </message>
 </context>
 <context>

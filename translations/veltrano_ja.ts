@@ -12,6 +12,10 @@
         <translation>すべて選択</translation>
     </message>
     <message>
+        <source>All products selected</source>
+        <translation>すべての製品を選択しました</translation>
+    </message>
+    <message>
         <source>Go Back</source>
         <translation>戻る</translation>
     </message>
@@ -84,6 +88,10 @@
         <translation>クリップボードにコピー</translation>
     </message>
     <message>
+        <source>Copied to the clipboard</source>
+        <translation>クリップボードにコピーしました</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
@@ -99,8 +107,9 @@
 <context>
     <name>PageBar</name>
     <message>
-        <source>Current page</source>
-        <translation>現在のページ</translation>
+        <source>%1, current page</source>
+        <extracomment>The page bar&apos;s row of the page on screen, as a screen reader names it; %1 is the row&apos;s label.</extracomment>
+        <translation>%1、現在のページ</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,10 @@
         <translation>모두 선택</translation>
     </message>
     <message>
+        <source>All products selected</source>
+        <translation>모든 제품을 선택했습니다</translation>
+    </message>
+    <message>
         <source>Go Back</source>
         <translation>뒤로</translation>
     </message>
@@ -84,6 +88,10 @@
         <translation>클립보드에 복사</translation>
     </message>
     <message>
+        <source>Copied to the clipboard</source>
+        <translation>클립보드에 복사했습니다</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>닫기</translation>
     </message>
@@ -99,8 +107,9 @@
 <context>
     <name>PageBar</name>
     <message>
-        <source>Current page</source>
-        <translation>현재 페이지</translation>
+        <source>%1, current page</source>
+        <extracomment>The page bar&apos;s row of the page on screen, as a screen reader names it; %1 is the row&apos;s label.</extracomment>
+        <translation>%1, 현재 페이지</translation>
     </message>
 </context>
 <context>

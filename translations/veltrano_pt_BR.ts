@@ -12,6 +12,10 @@
         <translation>Selecionar tudo</translation>
     </message>
     <message>
+        <source>All products selected</source>
+        <translation>Todos os produtos selecionados</translation>
+    </message>
+    <message>
         <source>Go Back</source>
         <translation>Voltar</translation>
     </message>
@@ -84,6 +88,10 @@
         <translation>Copiar para a área de transferência</translation>
     </message>
     <message>
+        <source>Copied to the clipboard</source>
+        <translation>Copiado para a área de transferência</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>Fechar</translation>
     </message>
@@ -99,8 +107,9 @@
 <context>
     <name>PageBar</name>
     <message>
-        <source>Current page</source>
-        <translation>Página atual</translation>
+        <source>%1, current page</source>
+        <extracomment>The page bar&apos;s row of the page on screen, as a screen reader names it; %1 is the row&apos;s label.</extracomment>
+        <translation>%1, página atual</translation>
     </message>
 </context>
 <context>

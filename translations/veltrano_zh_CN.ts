@@ -12,6 +12,10 @@
         <translation>全选</translation>
     </message>
     <message>
+        <source>All products selected</source>
+        <translation>已选择所有产品</translation>
+    </message>
+    <message>
         <source>Go Back</source>
         <translation>上一步</translation>
     </message>
@@ -84,6 +88,10 @@
         <translation>复制到剪贴板</translation>
     </message>
     <message>
+        <source>Copied to the clipboard</source>
+        <translation>已复制到剪贴板</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
@@ -99,8 +107,9 @@
 <context>
     <name>PageBar</name>
     <message>
-        <source>Current page</source>
-        <translation>当前页面</translation>
+        <source>%1, current page</source>
+        <extracomment>The page bar&apos;s row of the page on screen, as a screen reader names it; %1 is the row&apos;s label.</extracomment>
+        <translation>%1，当前页面</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 #include "ui/symbolview.h"
 
 #include <QAccessibleWidget>
+#include <QEvent>
 
 namespace {
 
@@ -81,11 +82,16 @@ public:
     }
 };
 
+// The object name of the notice that carries a widget's news (see tell).
+const QString noticeName = QStringLiteral("newsNotice");
+
 QAccessibleInterface *describe(const QString &className, QObject *object)
 {
     auto *widget = qobject_cast<QWidget *>(object);
     if (!widget)
         return nullptr;
+    if (widget->objectName() == noticeName)
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     if (const auto *panel = qobject_cast<const ContentPanel *>(widget->parentWidget());
         panel && panel->holdsPage(widget))
         return new QAccessibleWidget(widget, QAccessible::Pane);
@@ -105,6 +111,27 @@ QAccessibleInterface *describe(const QString &className, QObject *object)
     return nullptr;
 }
 
+// Takes the news off a widget when the focus leaves it (see tell).
+class NewsEraser : public QObject
+{
+public:
+    NewsEraser(QWidget *widget, QWidget *notice)
+        : QObject(widget)
+        , m_notice(notice)
+    {
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusOut)
+            m_notice->hide();
+        return false;
+    }
+
+private:
+    QWidget *m_notice;
+};
+
 } // namespace
 
 namespace accessibility {
@@ -116,6 +143,26 @@ void install()
         return true;
     }();
     (void)installed;
+}
+
+void tell(QWidget *widget, const QString &news)
+{
+    auto *notice = widget->findChild<QWidget *>(noticeName, Qt::FindDirectChildrenOnly);
+    if (!notice) {
+        // A pixel in the widget's corner that draws nothing and takes no
+        // clicks or focus.
+        notice = new QWidget(widget);
+        notice->setObjectName(noticeName);
+        notice->setGeometry(0, 0, 1, 1);
+        notice->setAttribute(Qt::WA_TransparentForMouseEvents);
+        notice->hide();
+        widget->installEventFilter(new NewsEraser(widget, notice));
+    }
+    // Hidden first, so the same news is told again.
+    notice->hide();
+    notice->setAccessibleName(news);
+    if (!news.isEmpty())
+        notice->show();
 }
 
 } // namespace accessibility

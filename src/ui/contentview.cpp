@@ -6,6 +6,7 @@
 #include "ui/arrivalfocus.h"
 #include "ui/colors.h"
 #include "ui/contentpanel.h"
+#include "ui/focusablelabel.h"
 #include "ui/keyconventions.h"
 #include "ui/metrics.h"
 #include "ui/navigation.h"
@@ -139,9 +140,9 @@ QWidget *ContentView::makeIntroPage()
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("introPage"));
     // A label, as the page has always shown it; it takes the focus when the
-    // page comes up (setFocus needs no focus policy), so a screen reader reads
-    // it, while Tab passes it by.
-    auto *welcome = new QLabel(tr("You will be guided through the steps necessary to use this software."));
+    // page comes up, so a screen reader reads it, and Tab and Shift+Tab come
+    // back to it.
+    auto *welcome = new FocusableLabel(tr("You will be guided through the steps necessary to use this software."));
     welcome->setObjectName(QStringLiteral("welcomeText"));
     welcome->setTextFormat(Qt::PlainText);
     welcome->setWordWrap(true);
@@ -164,7 +165,10 @@ QLayout *ContentView::makeButtonBar()
     for (QPushButton *button : {m_selectAll, m_goBack, m_next})
         button->setAutoDefault(false);
 
-    connect(m_selectAll, &QPushButton::clicked, this, [this] { m_settings.selectAll(); });
+    connect(m_selectAll, &QPushButton::clicked, this, [this] {
+        m_settings.selectAll();
+        accessibility::tell(m_selectAll, tr("All products selected"));
+    });
     connect(m_goBack, &QPushButton::clicked, this, [this] { goBack(m_settings); });
     connect(m_next, &QPushButton::clicked, this, [this] { m_settings.nextAction(); });
 

@@ -25,10 +25,10 @@ ListRow::ListRow(const QString &text, SymbolView *symbol, int minimumHeight, QWi
 
 QString ListRow::text() const { return m_label->text(); }
 
-void ListRow::setCurrent(bool current, const QString &description)
+void ListRow::setCurrent(bool current, const QString &name)
 {
-    if (accessibleDescription() != description)
-        setAccessibleDescription(description);
+    if (accessibleName() != name)
+        setAccessibleName(name);
     if (current == m_current)
         return;
     m_current = current;

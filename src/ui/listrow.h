@@ -21,9 +21,11 @@ public:
     WrappingLabel *label() const { return m_label; }
 
     // Whether this row is the current one of its list, told to assistive
-    // technology as its selected state and by `description`.
+    // technology as its selected state and by its accessible name, `name`
+    // (which says so while it is current): a screen reader reviewing what is
+    // on screen speaks names, not states or descriptions.
     bool isCurrent() const { return m_current; }
-    void setCurrent(bool current, const QString &description);
+    void setCurrent(bool current, const QString &name);
 
 protected:
     // A row that takes the focus (a list a user reads item by item) shows it.

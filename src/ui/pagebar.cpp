@@ -59,7 +59,10 @@ void PageBar::refresh(Page currentPage)
         ListRow *row = m_rows[std::size_t(rawValue(page))];
         const bool current = page == currentPage;
         row->symbol()->setSymbol(Symbol::circleFill, current ? colors::blue() : colors::gray());
-        row->setCurrent(current, current ? tr("Current page") : QString());
+        const QString label = pageBarLabel(page);
+        //: The page bar's row of the page on screen, as a screen reader names it;
+        //: %1 is the row's label.
+        row->setCurrent(current, current ? tr("%1, current page").arg(label) : label);
     }
 }
 QSize PageBar::sizeHint() const { return {metrics::pageBarMaximumWidth, QWidget::sizeHint().height()}; }

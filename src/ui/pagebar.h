@@ -10,7 +10,7 @@ class ListRow;
 
 // The column at the window's leading edge: the logo and one row per page,
 // with a dot that marks the current page. Assistive technology hears the
-// current row as selected and described as the current page.
+// current row as selected and named as the current page.
 //
 // Object names: "logo"; per page "pageRow:<label>", holding "pageDot:<label>"
 // and "pageLabel:<label>", where <label> is the page bar label in English

@@ -3,8 +3,9 @@
 # installer on a virtual X server with a window manager, a session bus, the
 # accessibility bus, speech-dispatcher writing to a file and Orca recording
 # what it speaks in its debug file (orcasession.sh). Keys only, as xdotool
-# types them: a successful installation (with Orca's where-am-I while it
-# runs) and a failed one (whose log is read).
+# types them: a successful installation (with the page list in Orca's flat
+# review, Select All, and Orca's where-am-I while it runs) and a failed one
+# (whose log is read and copied).
 #
 #   orca_e2e.sh <path to the VeltranoInstaller executable inside its bundle>
 #
@@ -92,11 +93,16 @@ expect_ended() {
 }
 
 # From the welcome page to the products page, with the license alert on the
-# way: Escape there is Read License, Return is Agree.
+# way: Escape there is Read License, Return is Agree. With "tab", Tab leaves
+# the welcome text and Shift+Tab comes back to it first.
 to_products() {
     expect "the window" "^Veltrano Installer frame"
     expect "the welcome page's title on arrival" "^Welcome to the Veltrano Plugin Installer"
     expect "the welcome text, which has the focus" "^You will be guided through the steps"
+    if [ "${1:-}" = tab ]; then
+        key Tab "Next after the welcome text" "^Next push button"
+        key shift+Tab "the welcome text again" "^You will be guided through the steps"
+    fi
     key Return "the license page's title" "^Software License Agreement panel"
     expect "the license's first line" "^VELTRANO SOFTWARE LICENSE AGREEMENT"
     key Return "the license alert" "^alert To continue using the software you must agree"
@@ -117,12 +123,20 @@ held="$work/data/Adobe/Lightroom/Export Presets/Veltrano Softhaze 3/Softhaze 3 -
 mkdir -p "$(dirname "$held")"
 mkfifo "$held"
 start_wizard "$work/root" "$work/data"
-to_products
+to_products tab
+# The page list, line by line in Orca's flat review from the window's top
+# (Orca+KP_Home, then KP_Page_Up): only the current page's row says so.
+key Insert+KP_Home "the window's top line in flat review" "^Veltrano$"
+for line in "Select Products to install" Introduction License "Products, current page" "Selected Products" Summary; do
+    key KP_Page_Up "the line $line" "^$line$"
+done
 key space "Space clears the box" "^not checked"
 key space "Space sets it again" "^checked"
 key Tab "the next product" "^Softhaze 3 check box checked"
 key Tab "the last product" "^Softhaze 4 check box checked"
 key Tab "Select All" "^Select All push button"
+key space "what Select All did" "All products selected"
+key space "what Select All did, again" "All products selected"
 key Tab "Go Back" "^Go Back push button"
 key Tab "Next" "^Next push button"
 key Return "the confirmation page's title" "^The following Products will be installed panel"
@@ -159,6 +173,8 @@ key Tab "the Details link" "Details"
 key Return "the log window by its message" "^The installation was not completed successfully"
 expect "the log window" "dialog"
 key Tab "the log, read from its text" "Not a directory|plain-file|File exists"
+key Tab "Copy to Clipboard" "^Copy to Clipboard push button"
+key space "what Copy did" "Copied to the clipboard"
 key Escape "the summary again after Escape closes the log" "Details"
 key Return "Return on Details opens the log again" "^The installation was not completed successfully"
 key Escape "the summary again" "Details"

@@ -1,6 +1,7 @@
 #include "ui/alerts/logdetailswindow.h"
 
 #include "state/appsettings.h"
+#include "ui/accessibility.h"
 #include "ui/alerts/alertmetrics.h"
 
 #include <QClipboard>
@@ -44,19 +45,19 @@ LogDetailsWindow::LogDetailsWindow(AppSettings &settings, QWidget *parent)
     content->addWidget(m_logText, 1);
     content->addStretch();
 
-    auto *copy = new QPushButton(tr("Copy to Clipboard"), columnWidget());
-    copy->setObjectName(QStringLiteral("copyLogButton"));
+    m_copy = new QPushButton(tr("Copy to Clipboard"), columnWidget());
+    m_copy->setObjectName(QStringLiteral("copyLogButton"));
     auto *close = new QPushButton(tr("Close"), columnWidget());
     close->setObjectName(QStringLiteral("closeLogButton"));
     auto *buttons = new QHBoxLayout;
     buttons->setContentsMargins(padding, padding, padding, padding);
     buttons->setSpacing(alertmetrics::defaultSpacing);
-    buttons->addWidget(copy);
+    buttons->addWidget(m_copy);
     buttons->addStretch();
     buttons->addWidget(close);
     content->addLayout(buttons);
 
-    connect(copy, &QPushButton::clicked, this, &LogDetailsWindow::copyToClipboard);
+    connect(m_copy, &QPushButton::clicked, this, &LogDetailsWindow::copyToClipboard);
     // Flipped rather than cleared; the window is shown only while it is set.
     connect(close, &QPushButton::clicked, &settings,
             [&settings] { settings.setShowLogDetailsWindow(!settings.showLogDetailsWindow()); });
@@ -103,4 +104,5 @@ void LogDetailsWindow::copyToClipboard()
         return;
     clipboard->clear();
     clipboard->setText(m_settings.logDetailsStr());
+    accessibility::tell(m_copy, tr("Copied to the clipboard"));
 }

@@ -4,11 +4,12 @@
 
 class AppSettings;
 class QPlainTextEdit;
+class QPushButton;
 
 // Shows the message a failed installation left behind, in a white area that
 // scrolls both ways, with the text selectable by mouse and keyboard. Buttons,
 // by objectName: "copyLogButton" puts the text on the clipboard as plain
-// text, "closeLogButton" closes the window. The log area is "logText".
+// text, and has a screen reader say so, "closeLogButton" closes the window. The log area is "logText".
 class LogDetailsWindow : public AlertCard
 {
     Q_OBJECT
@@ -38,6 +39,7 @@ private:
 
     AppSettings &m_settings;
     QPlainTextEdit *m_logText = nullptr;
+    QPushButton *m_copy = nullptr;
     // The log the area was last filled from.
     QString m_shownLog;
 };

@@ -2,6 +2,7 @@
 
 #include "state/appsettings.h"
 #include "ui/alerts/alertmetrics.h"
+#include "ui/accessibility.h"
 #include "ui/alerts/foldernews.h"
 
 #include <QAccessible>
@@ -86,7 +87,7 @@ void ProgressAlert::refresh()
         m_tellLater.stop();
         m_toldDetail = shown.detail;
         m_toldAt = now;
-        setAccessibleDescription(shown.detail);
+        accessibility::tell(this, shown.detail);
     } else if (news.kind == FolderNews::Kind::tellLater && !m_tellLater.isActive()) {
         m_tellLater.start(news.after);
     }

@@ -19,8 +19,8 @@ class QProgressBar;
 // "progressHeading", "progressBar", "progressDetail".
 //
 // The card, which has the focus while it is up, is named by its heading, and
-// its description is the folder being copied as it was last told (see
-// folderNews): a screen reader speaks a change of either on the focus.
+// the folder being copied is told about it (accessibility::tell) as it
+// changes, paced by folderNews.
 class ProgressAlert : public AlertCard
 {
     Q_OBJECT

@@ -106,6 +106,10 @@ TEST_F(LogWindow, CopyClearsThenPutsThePlainTextOnTheClipboard)
     ASSERT_TRUE(clipboard->mimeData());
     EXPECT_EQ(clipboard->mimeData()->formats(), QStringList{QStringLiteral("text/plain")});
     EXPECT_EQ(clipboard->text(), log);
+    // And a screen reader hears that it was done.
+    auto *notice = button("copyLogButton")->findChild<QWidget *>(QStringLiteral("newsNotice"));
+    ASSERT_TRUE(notice && notice->isVisible());
+    EXPECT_EQ(notice->accessibleName(), QStringLiteral("Copied to the clipboard"));
     EXPECT_EQ(alerts->shownOverlay(), Overlay::logDetails) << "the window stays";
     EXPECT_TRUE(settings.showLogDetailsWindow());
 }

@@ -85,10 +85,11 @@ TEST_F(ProgressOverlay, FollowsTheInstallationReadablyAndAnnouncesEachChange)
     const Event headingName{"progressHeading", QAccessible::NameChanged};
     const Event detailName{"progressDetail", QAccessible::NameChanged};
     const Event barValue{"progressBar", QAccessible::ValueChanged};
-    // The card itself, which has the focus: named by its heading, described
-    // by the folder being copied (the first one is told at once).
+    // The card itself, which has the focus, named by its heading; the folder
+    // being copied is told by a notification inside it (accessibility::tell),
+    // renamed as it appears (the first one at once).
     const Event cardName{"", QAccessible::NameChanged};
-    const Event cardFolder{"", QAccessible::DescriptionChanged};
+    const Event folderNotice{"newsNotice", QAccessible::NameChanged};
     const struct
     {
         ScriptProgress progress;
@@ -96,7 +97,7 @@ TEST_F(ProgressOverlay, FollowsTheInstallationReadablyAndAnnouncesEachChange)
     } steps[] = {
         {{1, 3, {}, true}, {headingName, cardName}},
         {{1, 3, {}, false}, {headingName, cardName, barValue}},
-        {{2, 3, QStringLiteral("Softhaze 3 Plug-in"), false}, {detailName, cardFolder, barValue}},
+        {{2, 3, QStringLiteral("Softhaze 3 Plug-in"), false}, {detailName, folderNotice, barValue}},
         {{3, 3, {}, false}, {detailName, barValue}},
         {{3, 3, {}, false}, {}},
     };
