@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <utility>
 
 // Trailing slashes of a path, for the installer and its helper alike. Each
@@ -35,6 +36,13 @@ template<typename Text>
 Text joinable(Text path)
 {
     return detail::chopSlashes(std::move(path), 0);
+}
+
+// The last name of a path: "b" of "/a/b/"; empty for the root folder.
+inline std::string lastComponent(const std::string &path)
+{
+    const std::string bare = withoutTrailingSlashes(path);
+    return bare.substr(bare.rfind('/') + 1);
 }
 
 } // namespace pathtext
