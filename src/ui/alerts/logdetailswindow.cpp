@@ -2,9 +2,9 @@
 
 #include "state/appsettings.h"
 #include "ui/alerts/alertmetrics.h"
+#include "ui/alerts/buttonrow.h"
 
 #include <QClipboard>
-#include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -44,17 +44,9 @@ LogDetailsWindow::LogDetailsWindow(AppSettings &settings, QWidget *parent)
     content->addWidget(m_logText, 1);
     content->addStretch();
 
-    auto *copy = new QPushButton(tr("Copy to Clipboard"), columnWidget());
-    copy->setObjectName(QStringLiteral("copyLogButton"));
-    auto *close = new QPushButton(tr("Close"), columnWidget());
-    close->setObjectName(QStringLiteral("closeLogButton"));
-    auto *buttons = new QHBoxLayout;
-    buttons->setContentsMargins(padding, padding, padding, padding);
-    buttons->setSpacing(alertmetrics::defaultSpacing);
-    buttons->addWidget(copy);
-    buttons->addStretch();
-    buttons->addWidget(close);
-    content->addLayout(buttons);
+    auto *copy = buttonrow::button(tr("Copy to Clipboard"), "copyLogButton", columnWidget());
+    auto *close = buttonrow::button(tr("Close"), "closeLogButton", columnWidget());
+    content->addLayout(buttonrow::row({copy, buttonrow::Stretch{}, close}, padding));
 
     connect(copy, &QPushButton::clicked, this, &LogDetailsWindow::copyToClipboard);
     // Flipped rather than cleared; the window is shown only while it is set.
