@@ -1,7 +1,7 @@
 #include "catalogue/product.h"
 
+#include "platform/pathtext.h"
 #include "platform/userfolders.h"
-#include "script/helper/pathtext.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 #include "catalogue/productmap.h"
 
 #include "catalogue/filename.h"
-#include "script/helper/pathtext.h"
+#include "platform/pathtext.h"
 
 #include <algorithm>
 

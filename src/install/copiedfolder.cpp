@@ -1,7 +1,7 @@
 #include "install/copiedfolder.h"
 
 #include "install/shellwords.h"
-#include "script/helper/pathtext.h"
+#include "platform/pathtext.h"
 
 namespace copiedfolder {
 

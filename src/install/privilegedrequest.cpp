@@ -1,7 +1,7 @@
 #include "install/privilegedrequest.h"
 
 #include "install/shellwords.h"
-#include "script/helper/pathtext.h"
+#include "platform/pathtext.h"
 
 #include <QFile>
 

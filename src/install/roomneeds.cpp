@@ -1,7 +1,7 @@
 #include "install/roomneeds.h"
 
 #include "catalogue/elementkind.h"
-#include "script/helper/pathtext.h"
+#include "platform/pathtext.h"
 
 #include <QHash>
 #include <QSet>

@@ -6,9 +6,9 @@
 #include "install/installscript.h"
 #include "install/privilegedrequest.h"
 #include "platform/bundle.h"
+#include "platform/pathtext.h"
 #include "platform/userfolders.h"
 #include "script/helper/childprocess.h"
-#include "script/helper/pathtext.h"
 #include "script/compiler.h"
 #include "script/interpreter.h"
 

@@ -1,6 +1,6 @@
 #include "install/systemdisk.h"
 
-#include "script/helper/pathtext.h"
+#include "platform/pathtext.h"
 
 #include <QFile>
 

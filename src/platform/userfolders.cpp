@@ -1,6 +1,6 @@
 #include "platform/userfolders.h"
 
-#include "script/helper/pathtext.h"
+#include "platform/pathtext.h"
 
 #include <QFile>
 

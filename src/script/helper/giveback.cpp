@@ -1,6 +1,6 @@
 #include "giveback.h"
 
-#include "pathtext.h"
+#include "platform/pathtext.h"
 #include "uniquefd.h"
 
 #include <cerrno>

@@ -1,6 +1,6 @@
 #include "linkcheck.h"
 
-#include "pathtext.h"
+#include "platform/pathtext.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
 #include "requestcheck.h"
 
-#include "pathtext.h"
+#include "platform/pathtext.h"
 
 #include <vector>
 

@@ -3,7 +3,7 @@
 #include "childprocess.h"
 #include "installfolder.h"
 #include "linkcheck.h"
-#include "pathtext.h"
+#include "platform/pathtext.h"
 #include "treecopy.h"
 
 #include <cerrno>

@@ -3,7 +3,7 @@
 #include "bsdtools.h"
 #include "childprocess.h"
 #include "linkcheck.h"
-#include "pathtext.h"
+#include "platform/pathtext.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
 #include "treecopy.h"
 
-#include "pathtext.h"
+#include "platform/pathtext.h"
 #include "readingidentity.h"
 #include "uniquefd.h"
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <utility>
 
-// Trailing slashes of a path, for the installer and its helper alike. Each
-// works on any string type of the code base (std::string, QString,
-// QByteArray).
+// Trailing slashes of a path, for the installer and its helper alike: plain
+// C++ without Qt, so that the helper includes it too. Each works on any
+// string type of the code base (std::string, QString, QByteArray).
 namespace pathtext {
 
 namespace detail {
