@@ -1,32 +1,34 @@
 #include "catalogue/elementkind.h"
 
+#include "platform/pathtext.h"
+
+#include <QString>
+
 namespace {
 
-// "Products/<product>/<element>" when the third component from the end is
-// "Products", else the whole path.
-QStringView kindedPart(QStringView element)
+// "Products/<product>/<element>" when the third component from the end of
+// `path` (which ends in no slash) is "Products", else the whole path.
+QStringView kindedPart(QStringView path)
 {
-    QStringView rest = element;
-    while (rest.endsWith(u'/'))
-        rest.chop(1);
     // Back over the element's name and the product's.
-    qsizetype cut = rest.size();
+    qsizetype cut = path.size();
     for (int up = 0; up < 2; ++up) {
-        cut = rest.lastIndexOf(u'/', cut - 1);
+        cut = path.lastIndexOf(u'/', cut - 1);
         if (cut <= 0)
-            return element;
+            return path;
     }
-    const qsizetype start = rest.lastIndexOf(u'/', cut - 1) + 1;
-    if (rest.sliced(start, cut - start) != u"Products")
-        return element;
-    return element.sliced(start);
+    const qsizetype start = path.lastIndexOf(u'/', cut - 1) + 1;
+    if (path.sliced(start, cut - start) != u"Products")
+        return path;
+    return path.sliced(start);
 }
 
 } // namespace
 
 ElementKind kindOf(QStringView element)
 {
-    const QStringView part = kindedPart(element);
+    const QString path = pathtext::joinable(element.toString());
+    const QStringView part = kindedPart(path);
     if (!part.contains(u"Lightroom"))
         return {};
     return {true, part.contains(u"Softhaze 3") ? 3 : 4};

@@ -1,32 +1,14 @@
 #include "catalogue/product.h"
 
-#include <QDir>
+#include "platform/pathtext.h"
+#include "platform/userfolders.h"
 
-#include <pwd.h>
-#include <unistd.h>
+#include <QDir>
 
 namespace Product {
 namespace {
 
-QString systemEnvironment(const char *name)
-{
-    QString value = qEnvironmentVariable(name);
-    // A session without HOME still has a home folder in the user database.
-    if (value.isEmpty() && qstrcmp(name, "HOME") == 0) {
-        if (const passwd *entry = getpwuid(getuid()))
-            value = QString::fromLocal8Bit(entry->pw_dir);
-    }
-    return value;
-}
-
-// Strips trailing slashes so that suffixes always join with exactly one "/";
-// a bare "/" (the root itself) becomes empty for the same reason.
-QString withoutTrailingSlash(QString path)
-{
-    while (path.endsWith(u'/'))
-        path.chop(1);
-    return path;
-}
+using userfolders::systemEnvironment;
 
 const Locations &systemLocations()
 {
@@ -41,15 +23,11 @@ BaseFolders baseFoldersFrom(const EnvironmentLookup &environment, const QString 
     QString root = environment("VELTRANO_INSTALL_ROOT");
     // The install commands run in "/", where a relative root would land.
     if (!root.isEmpty() && !root.startsWith(u'/'))
-        root = withoutTrailingSlash(workingFolder) + u'/' + root;
-    root = withoutTrailingSlash(root);
-    // Emptiness is judged before the slash goes: "/" is the root folder,
-    // not an unset variable.
-    const QString dataHome = environment("XDG_DATA_HOME");
-    const QString userData = dataHome.startsWith(u'/')
-        ? withoutTrailingSlash(dataHome)
-        : withoutTrailingSlash(environment("HOME")) + QStringLiteral("/.local/share");
-    return {root + QStringLiteral("/opt"), root + QStringLiteral("/usr/local/share"), userData};
+        root = pathtext::joinable(workingFolder) + u'/' + root;
+    // Suffixes join with exactly one "/"; the root folder itself is empty.
+    root = pathtext::joinable(root);
+    return {root + QStringLiteral("/opt"), root + QStringLiteral("/usr/local/share"),
+            userfolders::foldersFrom(environment).data};
 }
 
 InstallTargets targetsFrom(const BaseFolders &base)

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/userfolders.h"
+
 #include <QString>
-#include <functional>
 #include <mutex>
 
 // The fixed folders an installation writes to.
@@ -26,14 +27,12 @@ struct InstallTargets
     friend bool operator==(const InstallTargets &, const InstallTargets &) = default;
 };
 
-// Reads one environment variable; an unset variable reads as empty.
-using EnvironmentLookup = std::function<QString(const char *name)>;
+using userfolders::EnvironmentLookup;
 
 // The base folders for an environment: /opt and /usr/local/share, both behind
 // VELTRANO_INSTALL_ROOT when that is set and not empty (a relative root is
-// taken from `workingFolder`), and XDG_DATA_HOME or else HOME +
-// "/.local/share" for the user. A relative XDG_DATA_HOME is ignored, as the
-// XDG base directory rules ask.
+// taken from `workingFolder`), and the user's data folder of
+// userfolders::foldersFrom().
 BaseFolders baseFoldersFrom(const EnvironmentLookup &environment, const QString &workingFolder);
 
 // Plain concatenation of each base folder and its suffix, no normalisation.

@@ -1,6 +1,7 @@
 #include "catalogue/productmap.h"
 
 #include "catalogue/filename.h"
+#include "platform/pathtext.h"
 
 #include <algorithm>
 
@@ -20,9 +21,7 @@ bool nameLess(const QString &a, const QString &b)
 
 QString productName(const ProductKey &key)
 {
-    QStringView path(key);
-    while (path.size() > 1 && path.endsWith(u'/'))
-        path.chop(1);
+    const QString path = pathtext::withoutTrailingSlashes(key);
     const qsizetype slash = path.lastIndexOf(u'/');
     return filename::readable(path.mid(slash + 1));
 }

@@ -1,6 +1,7 @@
 #include "install/copiedfolder.h"
 
 #include "install/shellwords.h"
+#include "platform/pathtext.h"
 
 namespace copiedfolder {
 
@@ -17,9 +18,7 @@ QString nameOf(QStringView command)
     }
     if (at >= words.size())
         return {};
-    QString path = words[at].text;
-    while (path.endsWith(u'/'))
-        path.chop(1);
+    const QString path = pathtext::withoutTrailingSlashes(words[at].text);
     return path.mid(path.lastIndexOf(u'/') + 1);
 }
 

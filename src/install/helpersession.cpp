@@ -2,6 +2,7 @@
 
 #include "platform/processsecurity.h"
 #include "script/helper/childprocess.h"
+#include "script/helper/uniquefd.h"
 
 #include <QFile>
 
@@ -186,19 +187,11 @@ std::optional<script::RaisedError> HelperSession::start()
         return privilegeError(QStringLiteral("Administrator privileges are not available while another program "
                                              "traces the installer."));
 
-    int in[2], out[2], err[2];
-    if (pipe2(in, O_CLOEXEC) != 0)
+    Pipe in = Pipe::open();
+    Pipe out = in.valid() ? Pipe::open() : Pipe();
+    Pipe err = out.valid() ? Pipe::open() : Pipe();
+    if (!err.valid())
         return privilegeError(QStringLiteral("Cannot create a pipe."));
-    if (pipe2(out, O_CLOEXEC) != 0) {
-        ::close(in[0]);
-        ::close(in[1]);
-        return privilegeError(QStringLiteral("Cannot create a pipe."));
-    }
-    if (pipe2(err, O_CLOEXEC) != 0) {
-        for (int fd : {in[0], in[1], out[0], out[1]})
-            ::close(fd);
-        return privilegeError(QStringLiteral("Cannot create a pipe."));
-    }
 
     std::vector<std::string> arguments;
     for (const QString &part : m_launch)
@@ -207,20 +200,22 @@ std::optional<script::RaisedError> HelperSession::start()
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, in[0], 0);
-    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-    posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+    posix_spawn_file_actions_adddup2(&actions, in.reading.get(), 0);
+    posix_spawn_file_actions_adddup2(&actions, out.writing.get(), 1);
+    posix_spawn_file_actions_adddup2(&actions, err.writing.get(), 2);
     posix_spawn_file_actions_addclosefrom_np(&actions, 3);
     pid_t pid = -1;
     const std::vector<std::string> environment = helperEnvironment(m_installRoot);
     const std::vector<char *> envp = childprocess::pointers(environment);
     const int error = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
-    for (int fd : {in[0], out[1], err[1]})
-        ::close(fd);
-    m_in = in[1];
-    m_out = out[0];
-    m_err = err[0];
+    // The helper's own ends: its output ends when the helper's does.
+    in.reading.reset();
+    out.writing.reset();
+    err.writing.reset();
+    m_in = in.writing.release();
+    m_out = out.reading.release();
+    m_err = err.reading.release();
     if (error != 0) {
         return privilegeError(QStringLiteral("Administrator privileges are not available: %1 cannot be started (%2).")
                                   .arg(m_launch.first(), QString::fromLocal8Bit(std::strerror(error))));

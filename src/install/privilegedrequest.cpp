@@ -1,6 +1,7 @@
 #include "install/privilegedrequest.h"
 
 #include "install/shellwords.h"
+#include "platform/pathtext.h"
 
 #include <QFile>
 
@@ -10,13 +11,6 @@ namespace {
 using helperprotocol::InstallFolder;
 using helperprotocol::Request;
 using helperprotocol::RequestKind;
-
-QString withoutTrailingSlashes(QString path)
-{
-    while (path.endsWith(u'/'))
-        path.chop(1);
-    return path;
-}
 
 bool climbs(const QString &path)
 {
@@ -28,8 +22,8 @@ bool climbs(const QString &path)
 // slashes; a path that climbs with ".." lies nowhere.
 bool within(const QString &path, const QString &folder)
 {
-    const QString base = withoutTrailingSlashes(folder);
-    const QString target = withoutTrailingSlashes(path);
+    const QString base = pathtext::joinable(folder);
+    const QString target = pathtext::joinable(path);
     if (climbs(target))
         return false;
     return target == base || target.startsWith(base + u'/') || (base.isEmpty() && target.startsWith(u'/'));
@@ -72,11 +66,11 @@ std::optional<Request> rootRequest(const shellwords::SimpleCommand &parsed, cons
     if (parsed.output && !parsed.output->literal)
         return std::nullopt;
     const QStringList words = texts(parsed.words);
-    const QString maker = withoutTrailingSlashes(targets.appVeltrano);
-    const QString plugins = withoutTrailingSlashes(targets.appSuppVeltrano);
+    const QString maker = pathtext::joinable(targets.appVeltrano);
+    const QString plugins = pathtext::joinable(targets.appSuppVeltrano);
     Request request;
     if (words.size() == 3 && words[0] == u"mkdir" && words[1] == u"-p" && !parsed.output) {
-        const QString folder = withoutTrailingSlashes(words[2]);
+        const QString folder = pathtext::joinable(words[2]);
         if (folder != maker && folder != plugins)
             return std::nullopt;
         request.kind = RequestKind::makeFolder;
@@ -86,7 +80,7 @@ std::optional<Request> rootRequest(const shellwords::SimpleCommand &parsed, cons
     if (words.size() == 5 && words.mid(0, 3) == QStringList{QStringLiteral("cp"), QStringLiteral("-R"), QStringLiteral("-f")}
         && !parsed.output) {
         // The element itself, not its contents, into the maker's folder.
-        if (withoutTrailingSlashes(words[4]) != maker || words[3].endsWith(u'/') || !words[3].startsWith(u'/')
+        if (pathtext::joinable(words[4]) != maker || words[3].endsWith(u'/') || !words[3].startsWith(u'/')
             || climbs(words[3]))
             return std::nullopt;
         request.kind = RequestKind::copyElement;

@@ -1,6 +1,7 @@
 #include "install/roomneeds.h"
 
 #include "catalogue/elementkind.h"
+#include "platform/pathtext.h"
 
 #include <QHash>
 #include <QSet>
@@ -16,12 +17,7 @@ constexpr qint64 inlineLinkTarget = 60;
 
 // Paths are kept without a trailing "/", so that the root folder is the empty text
 // and every join is `folder + "/" + name`.
-QString withoutSlash(QString folder)
-{
-    while (folder.endsWith(u'/'))
-        folder.chop(1);
-    return folder;
-}
+using pathtext::joinable;
 
 QString parentOf(const QString &path) { return path.left(std::max<qsizetype>(path.lastIndexOf(u'/'), 0)); }
 
@@ -177,9 +173,9 @@ qint64 presetFileBound(const QString &installed)
 std::vector<Need> needsOf(const Product::InstallTargets &targets, const QStringList &elements, Disk &disk)
 {
     Planner planner(disk);
-    const QString maker = withoutSlash(targets.appVeltrano);
-    const QString plugins = withoutSlash(targets.appSuppVeltrano);
-    const QString lightroom = withoutSlash(targets.userAppSuppLR);
+    const QString maker = joinable(targets.appVeltrano);
+    const QString plugins = joinable(targets.appSuppVeltrano);
+    const QString lightroom = joinable(targets.userAppSuppLR);
     const int makerVolume = planner.volumeFor(targets.appVeltrano);
     planner.makePath(makerVolume, maker);
 

@@ -6,12 +6,13 @@
 #include "install/installscript.h"
 #include "install/privilegedrequest.h"
 #include "platform/bundle.h"
+#include "platform/pathtext.h"
+#include "platform/userfolders.h"
 #include "script/helper/childprocess.h"
 #include "script/compiler.h"
 #include "script/interpreter.h"
 
 #include <QFile>
-#include <pwd.h>
 #include <unistd.h>
 
 namespace scripthost {
@@ -54,15 +55,19 @@ public:
 
     // The same folder the install targets are built on; a relative
     // XDG_DATA_HOME never names it.
-    QString applicationSupportFolder() override
-    {
-        QString folder = m_options.userDataFolder;
-        if (folder.isEmpty())
-            folder = m_options.home + QStringLiteral("/.local/share");
-        return folder.endsWith(u'/') ? folder : folder + u'/';
-    }
+    QString applicationSupportFolder() override { return dataFolder() + u'/'; }
 
 private:
+    // The user's data folder without a trailing "/"; without one in the
+    // options, the one of the options' home.
+    QString dataFolder() const
+    {
+        if (!m_options.userDataFolder.isEmpty())
+            return pathtext::joinable(m_options.userDataFolder);
+        const QString home = m_options.home;
+        return userfolders::foldersFrom([&home](const char *name) { return qstrcmp(name, "HOME") == 0 ? home : QString(); }).data;
+    }
+
     std::variant<script::ShellReply, script::RaisedError> privileged(const QString &command)
     {
         auto mapped = privilegedrequest::requestFor(command, m_options.targets);
@@ -101,7 +106,7 @@ private:
             helperprotocol::Request giveBack = request;
             giveBack.kind = helperprotocol::RequestKind::giveBack;
             giveBack.path = QFile::encodeName(m_options.targets.userAppSuppLR).toStdString();
-            giveBack.text.clear();
+            giveBack.text = QFile::encodeName(dataFolder()).toStdString();
             auto given = m_session->send(giveBack);
             const auto *reply = std::get_if<script::ShellReply>(&given);
             if (!reply || reply->status != 0)
@@ -150,14 +155,8 @@ Options Options::system()
         options.elevation = {pkexecPath()};
     if (const auto folder = bundle::executableFolder())
         options.helperPath = *folder + u'/' + QString::fromLatin1(helperFileName);
-    options.user = qEnvironmentVariable("USER");
-    options.home = qEnvironmentVariable("HOME");
-    if (const passwd *entry = getpwuid(getuid())) {
-        if (options.user.isEmpty())
-            options.user = QString::fromLocal8Bit(entry->pw_name);
-        if (options.home.isEmpty())
-            options.home = QFile::decodeName(entry->pw_dir);
-    }
+    options.user = userfolders::systemEnvironment("USER");
+    options.home = userfolders::systemEnvironment("HOME");
     options.userDataFolder = Product::userApplicationSupport();
     options.targets = Product::targets();
     // Staged: the helper runs as this user and installs behind the same

@@ -1,5 +1,7 @@
 #include "install/systemdisk.h"
 
+#include "platform/pathtext.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -76,9 +78,7 @@ std::vector<QByteArray> readMountPoints()
 roomneeds::Volume SystemDisk::volumeOf(const QString &folder)
 {
     roomneeds::Volume volume;
-    QByteArray path = QFile::encodeName(folder);
-    while (path.size() > 1 && path.endsWith('/'))
-        path.chop(1);
+    QByteArray path = pathtext::withoutTrailingSlashes(QFile::encodeName(folder));
     if (path.isEmpty())
         path = QByteArrayLiteral("/");
     struct stat status{};

@@ -32,7 +32,7 @@ AlertView::AlertView(AppSettings &settings, QWidget *parent)
         parent->installEventFilter(this);
         setGeometry(parent->rect());
     }
-    connect(&m_settings, &AppSettings::objectWillChange, this, &AlertView::scheduleRefresh);
+    connect(&m_settings, &AppSettings::objectWillChange, &m_refresh, &CoalescedRefresh::schedule);
     hide();
     refresh();
     geometryreport::startIfRequested(m_settings, this);
@@ -47,19 +47,8 @@ bool AlertView::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void AlertView::scheduleRefresh()
-{
-    // The announcement comes before the store: look on the next turn, once
-    // for any number of announcements in between.
-    if (m_refreshPending)
-        return;
-    m_refreshPending = true;
-    QMetaObject::invokeMethod(this, &AlertView::refresh, Qt::QueuedConnection);
-}
-
 void AlertView::refresh()
 {
-    m_refreshPending = false;
     const Overlay wanted = chooseOverlay(overlayFlags(m_settings));
     if (wanted != m_shown)
         replaceOverlay(wanted);

@@ -2,6 +2,7 @@
 
 #include "ui/alerts/overlaychoice.h"
 #include "ui/alerts/ticker.h"
+#include "ui/coalescedrefresh.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -58,7 +59,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void scheduleRefresh();
     void refresh();
     void replaceOverlay(Overlay overlay);
     void setBeneathEnabled(bool enabled);
@@ -74,5 +74,7 @@ private:
     QPointer<QWidget> m_focusBeneath;
     // Exists exactly while the file manager access alert is shown.
     std::unique_ptr<AccessTimer> m_accessTimer;
-    bool m_refreshPending = false;
+    // The announcement comes before the store: look on the next turn, once
+    // for any number of announcements in between.
+    CoalescedRefresh m_refresh{[this] { refresh(); }};
 };

@@ -1,3 +1,4 @@
+#include "hostilenames.h"
 #include "installworld.h"
 
 #include "platform/linesink.h"
@@ -51,19 +52,7 @@ TEST(BadInput, HostileFolderNamesInstallUnderTheirOwnNamesAndRunNothing)
     const QString canary = QStringLiteral("veltrano-canary-%1").arg(getpid());
     // A command that ran would create the canary in the commands' working
     // folder, the root folder.
-    const QStringList names{
-        QStringLiteral("double \" quote"),
-        QStringLiteral("$(touch /tmp/%1)").arg(canary).replace(u'/', u'_'),
-        QStringLiteral("$(touch %1)").arg(canary),
-        QStringLiteral("`touch %1`").arg(canary),
-        QStringLiteral("back\\slash \\\" and \\$(touch %1)").arg(canary),
-        QStringLiteral("-leading dash"),
-        QStringLiteral("--help"),
-        QStringLiteral("line\nbreak"),
-        QStringLiteral("  blanks  around  "),
-        QStringLiteral("Grüße Ünïcödé 写真"),
-        QStringLiteral("single ' quote; semi & amp | pipe > out"),
-    };
+    const QStringList names = hostileNames(canary);
     for (const QString &name : names)
         resources.writeFile(QStringLiteral("Products/Hostile/") + name + QStringLiteral("/payload.txt"), name.toUtf8());
     // A Lightroom variant with a hostile name carries its name into

@@ -1,10 +1,12 @@
 #include "install/installscript.h"
 #include "install/scripthost.h"
+#include "hostilenames.h"
 #include "support/tempfolder.h"
 
 #include <QFile>
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -108,21 +110,10 @@ TEST(PasteValue, EscapesForTheShellThenForTheLiteral)
 TEST(PasteValue, RoundTripsHostileText)
 {
     TempFolder folder;
-    const QString canary = folder(QStringLiteral("canary"));
-    const QString hostile[] = {
-        QStringLiteral("\"; touch '%1' #").arg(canary),
-        QStringLiteral("$(touch '%1')").arg(canary),
-        QStringLiteral("`touch '%1'`").arg(canary),
-        QStringLiteral("\\\"\\\\\\$"),
-        QStringLiteral("line\nbreak"),
-        QStringLiteral("trailing\\"),
-        QStringLiteral("\\n\\t literal"),
-        QStringLiteral("-rf"),
-        QStringLiteral("\u00e9\u00fc\U0001F600"),
-        QStringLiteral("$HOME ${IFS} !! * ? ~"),
-    };
+    // The commands run in the test's working folder.
+    const QString canary = QStringLiteral("veltrano-canary-%1").arg(getpid());
     const QString received = folder(QStringLiteral("received"));
-    for (const QString &value : hostile) {
+    for (const QString &value : hostileNames(canary)) {
         const QString script = QStringLiteral("do shell script \"printf %s \\\"%1\\\" > \\\"%2\\\"\"")
                                    .arg(installscript::pasteValue(value), installscript::pasteValue(received));
         const ScriptOutcome outcome = scripthost::run(script);
@@ -131,7 +122,8 @@ TEST(PasteValue, RoundTripsHostileText)
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << value.toStdString();
         EXPECT_EQ(file.readAll(), value.toUtf8()) << value.toStdString();
     }
-    EXPECT_FALSE(QFile::exists(canary));
+    EXPECT_FALSE(QFile::exists(canary)) << "an injected command ran";
+    QFile::remove(canary);
 }
 
 TEST(AccessProbe, IsEightIndentedLinesWithoutAFinalBreak)

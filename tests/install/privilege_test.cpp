@@ -216,6 +216,49 @@ TEST_F(AsDesktopUser, GiveBackLeavesFoldersAboveAndFilesTheUserMovedIn)
     }
 }
 
+// A data folder outside the home: what root left in its Lightroom folder
+// goes back to the user when the data folder is the user's own, and stays
+// root's when the data folder is root's, whatever the environment names.
+TEST_F(AsDesktopUser, GiveBackReachesADataFolderOutsideTheHomeOnlyWhenItIsTheUsers)
+{
+    const struct
+    {
+        const char *name;
+        bool usersOwn;
+    } rows[] = {{"the user's data folder", true}, {"a folder of root's named as the data folder", false}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        user->freshHome();
+        QDir(world(QStringLiteral("opt"))).removeRecursively();
+        const QString data = temp(QStringLiteral("elsewhere/data"));
+        QDir(data).removeRecursively();
+        const QString lightroom = data + QStringLiteral("/Adobe/Lightroom");
+        for (const char *folder : {"Export Presets/Veltrano Softhaze 3", "External Editor Presets/Veltrano", "Modules"})
+            QDir().mkpath(lightroom + u'/' + QString::fromLatin1(folder));
+        writeFile(lightroom + QStringLiteral("/Export Presets/Veltrano Softhaze 3/Old.lrtemplate"), "old");
+        QFile::link(QStringLiteral("/opt/Veltrano/gone"), lightroom + QStringLiteral("/Modules/softhaze3.lrdevplugin"));
+        for (const QString &mine : {lightroom, data + QStringLiteral("/Adobe")})
+            giveTo(mine, user->uid(), user->gid());
+        if (row.usersOwn)
+            giveTo(data, user->uid(), user->gid());
+        const QStringList rootsBefore = ownedByRoot(data);
+        ASSERT_FALSE(rootsBefore.isEmpty());
+
+        QProcessEnvironment environment;
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), data);
+        const Finished run = runInstaller(programs, {QStringLiteral("--elevation"), programs.elevation, QStringLiteral("--system-root"),
+                                                     world(), QStringLiteral("--install"), sampleResources},
+                                          user.get(), environment);
+        if (row.usersOwn) {
+            EXPECT_EQ(outcomeOf(run.out), QStringLiteral("Ok")) << run.out.toStdString() << run.err.toStdString();
+            EXPECT_EQ(ownedByRoot(data), QStringList{});
+        } else {
+            EXPECT_NE(outcomeOf(run.out), QStringLiteral("Ok"));
+            EXPECT_EQ(ownedByRoot(data), rootsBefore);
+        }
+    }
+}
+
 TEST_F(AsDesktopUser, NoOtherProcessOfTheUserCanOpenTheInstallersPipes)
 {
     userFolders(lightroom());

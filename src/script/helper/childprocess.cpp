@@ -1,5 +1,7 @@
 #include "childprocess.h"
 
+#include "uniquefd.h"
+
 #include <cerrno>
 #include <cstdint>
 #include <csignal>
@@ -17,27 +19,6 @@ extern char **environ;
 
 namespace childprocess {
 namespace {
-
-// Owns both ends of a pipe, closing what is left on every path.
-struct Pipe
-{
-    int fds[2] = {-1, -1};
-    Pipe() = default;
-    Pipe(const Pipe &) = delete;
-    Pipe &operator=(const Pipe &) = delete;
-    ~Pipe()
-    {
-        closeEnd(0);
-        closeEnd(1);
-    }
-    bool open() { return pipe2(fds, O_CLOEXEC) == 0; }
-    void closeEnd(int end)
-    {
-        if (fds[end] >= 0)
-            ::close(fds[end]);
-        fds[end] = -1;
-    }
-};
 
 std::string systemError(const std::string &what, int error) { return what + ": " + std::strerror(error); }
 
@@ -251,8 +232,9 @@ std::variant<Result, std::string> run(const Invocation &invocation)
 {
     if (invocation.program.empty() || invocation.argv.empty())
         return std::string("no program to start");
-    Pipe out, err;
-    if (!out.open() || !err.open())
+    Pipe out = Pipe::open();
+    Pipe err = out.valid() ? Pipe::open() : Pipe();
+    if (!err.valid())
         return systemError("cannot create a pipe", errno);
     const std::vector<char *> argv = pointers(invocation.argv);
     std::vector<char *> envp;
@@ -261,13 +243,13 @@ std::variant<Result, std::string> run(const Invocation &invocation)
     char *const *environment = invocation.environment ? envp.data() : environ;
 
     const auto spawned = invocation.spawn == Spawn::guarded
-        ? spawnGuarded(invocation, argv.data(), environment, out.fds[1], err.fds[1])
-        : spawnShared(invocation, argv.data(), environment, out.fds[1], err.fds[1]);
+        ? spawnGuarded(invocation, argv.data(), environment, out.writing.get(), err.writing.get())
+        : spawnShared(invocation, argv.data(), environment, out.writing.get(), err.writing.get());
     if (const auto *failure = std::get_if<std::string>(&spawned))
         return *failure;
     const pid_t pid = std::get<pid_t>(spawned);
-    out.closeEnd(1);
-    err.closeEnd(1);
+    out.writing.reset();
+    err.writing.reset();
 
     Result result;
     std::string *targets[2] = {&result.out, &result.err};
@@ -275,7 +257,7 @@ std::variant<Result, std::string> run(const Invocation &invocation)
     const int pidfd = guarded ? processDescriptor(pid) : -1;
     // Output, the end of the process (so that a command that closes its output
     // and keeps running is still watched), and the watched descriptor.
-    pollfd fds[5] = {{out.fds[0], POLLIN, 0}, {err.fds[0], POLLIN, 0}, {pidfd, POLLIN, 0},
+    pollfd fds[5] = {{out.reading.get(), POLLIN, 0}, {err.reading.get(), POLLIN, 0}, {pidfd, POLLIN, 0},
                      {guarded ? invocation.watchDescriptor : -1, POLLIN, 0},
                      {guarded ? invocation.hangupDescriptor : -1, 0, 0}};
     int open = 2;

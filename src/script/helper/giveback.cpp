@@ -1,5 +1,6 @@
 #include "giveback.h"
 
+#include "platform/pathtext.h"
 #include "uniquefd.h"
 
 #include <cerrno>
@@ -17,13 +18,6 @@ namespace {
 constexpr std::size_t maxEntries = 1000000;
 
 constexpr int folderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
-
-std::string withoutTrailingSlashes(std::string path)
-{
-    while (path.size() > 1 && path.back() == '/')
-        path.pop_back();
-    return path;
-}
 
 bool startsWith(const std::string &text, const std::string &prefix) { return text.compare(0, prefix.size(), prefix) == 0; }
 
@@ -146,15 +140,15 @@ private:
 
 bool isPluginLink(const std::string &name) { return startsWith(name, "softhaze") && endsWith(name, ".lrdevplugin"); }
 
-// Opens the user's Lightroom folder below the home, touching nothing on the
-// way and following no link.
-UniqueFd openLightroom(const std::string &home, const std::string &folder, uid_t uid)
+// Opens the user's Lightroom folder below `from`, a folder of the user's,
+// touching nothing on the way and following no link below `from`.
+UniqueFd openLightroom(const std::string &from, const std::string &folder, uid_t uid)
 {
-    UniqueFd fd(::open(home.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    UniqueFd fd(::open(from.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     struct stat info;
     if (!fd.valid() || fstat(fd.get(), &info) != 0 || info.st_uid != uid)
         return UniqueFd();
-    std::size_t start = home.size() + 1;
+    std::size_t start = from.size() + 1;
     while (start <= folder.size()) {
         std::size_t end = folder.find('/', start);
         if (end == std::string::npos)
@@ -174,15 +168,22 @@ UniqueFd openLightroom(const std::string &home, const std::string &folder, uid_t
 
 } // namespace
 
-std::string giveBack(const std::string &target, const Account &user)
+std::string giveBack(const std::string &target, const std::string &dataFolder, const Account &user)
 {
     if (user.credentials.uid == 0 || geteuid() != 0)
         return {};
-    const std::string home = withoutTrailingSlashes(user.home);
-    const std::string lightroom = withoutTrailingSlashes(target);
-    if (home.size() < 2 || home.front() != '/' || !startsWith(lightroom, home + "/"))
-        return {};
-    const UniqueFd base = openLightroom(home, lightroom, user.credentials.uid);
+    const std::string lightroom = pathtext::withoutTrailingSlashes(target);
+    // The home the user database names comes first; the data folder the
+    // installer names counts only where the home does not hold the
+    // Lightroom folder, and only as a folder the user owns.
+    UniqueFd base;
+    for (const std::string &named : {user.home, dataFolder}) {
+        const std::string start = pathtext::withoutTrailingSlashes(named);
+        if (start.size() >= 2 && start.front() == '/' && startsWith(lightroom, start + "/")) {
+            base = openLightroom(start, lightroom, user.credentials.uid);
+            break;
+        }
+    }
     if (!base.valid())
         return {};
 

@@ -17,9 +17,14 @@
 // the way redirects nothing.
 namespace giveback {
 
-// What went wrong, or empty. A folder outside the user's home, or a way
-// down that stops (missing, a link, not a folder), is not an error: there
-// is nothing there to give back.
-std::string giveBack(const std::string &folder, const Account &user);
+// Gives back in the Lightroom folder `folder`, which lies in the user's
+// home or in `dataFolder`, the user's data folder wherever it is. The way
+// down starts at the one of them that holds it, a folder the user must
+// own: the data folder is the installer's word, and only the user's own
+// folder makes what root left below it the user's. Returns what went
+// wrong, or empty. A Lightroom folder in neither, a start the user does
+// not own, or a way down that stops (missing, a link, not a folder), is
+// not an error: there is nothing there to give back.
+std::string giveBack(const std::string &folder, const std::string &dataFolder, const Account &user);
 
 } // namespace giveback

@@ -36,7 +36,8 @@ enum class RequestKind : std::uint8_t {
     // Run the shell text `text` as the invoking user.
     userCommand = 'U',
     // Give the invoking user back what root left in the install folders of
-    // the user's Lightroom folder `path`.
+    // the user's Lightroom folder `path`, which lies in the user's home or
+    // in the user's data folder `text`.
     giveBack = 'G',
     // The run is over: the helper takes no further request and ends.
     endOfRun = 'E',

@@ -132,7 +132,7 @@ private:
         return watchedwork::run(
             [&]() -> Reply {
                 if (request.kind == RequestKind::giveBack) {
-                    const std::string error = giveback::giveBack(request.path, m_user);
+                    const std::string error = giveback::giveBack(request.path, request.text, m_user);
                     return error.empty() ? Reply{} : Reply{1, {}, error};
                 }
                 return rootoperations::perform(request, m_folders, m_user);

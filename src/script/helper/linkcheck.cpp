@@ -1,5 +1,7 @@
 #include "linkcheck.h"
 
+#include "platform/pathtext.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -134,9 +136,7 @@ struct Folder
 
 std::optional<Escape> findEscape(const std::string &folder)
 {
-    std::string root = folder;
-    while (root.size() > 1 && root.back() == '/')
-        root.pop_back();
+    const std::string root = pathtext::withoutTrailingSlashes(folder);
     const int rootFd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (rootFd < 0) {
         const int error = errno;

@@ -1,5 +1,7 @@
 #include "requestcheck.h"
 
+#include "platform/pathtext.h"
+
 #include <vector>
 
 namespace requestcheck {
@@ -7,13 +9,6 @@ namespace {
 
 using helperprotocol::Request;
 using helperprotocol::RequestKind;
-
-std::string withoutTrailingSlashes(std::string path)
-{
-    while (!path.empty() && path.back() == '/')
-        path.pop_back();
-    return path;
-}
 
 // One component of a path: not empty, not "." or "..", no "/" and no NUL.
 bool isPlainName(std::string_view name)
@@ -48,8 +43,8 @@ InstallFolders installFolders(std::string_view installRoot, std::string_view wor
 {
     std::string root(installRoot);
     if (!root.empty() && root.front() != '/')
-        root = withoutTrailingSlashes(std::string(workingFolder)) + "/" + root;
-    root = withoutTrailingSlashes(root);
+        root = pathtext::joinable(std::string(workingFolder)) + "/" + root;
+    root = pathtext::joinable(root);
     return {root + "/opt/Veltrano", root + "/usr/local/share/Adobe/Plug-Ins/CC/Veltrano"};
 }
 
@@ -65,7 +60,7 @@ std::optional<std::string> refusal(const Request &request)
             return refused(request, "an element is named by one plain name");
         return std::nullopt;
     case RequestKind::copyElement: {
-        const std::string source = withoutTrailingSlashes(request.path);
+        const std::string source = pathtext::joinable(request.path);
         if (source.empty() || source.front() != '/')
             return refused(request, "the element must be given by its absolute path");
         if (!isPlainName(source.substr(source.rfind('/') + 1)))

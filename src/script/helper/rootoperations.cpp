@@ -3,6 +3,7 @@
 #include "childprocess.h"
 #include "installfolder.h"
 #include "linkcheck.h"
+#include "platform/pathtext.h"
 #include "treecopy.h"
 
 #include <cerrno>
@@ -21,13 +22,6 @@ using helperprotocol::Request;
 using helperprotocol::RequestKind;
 
 Reply failure(const std::string &message) { return {1, {}, message}; }
-
-std::string lastComponent(std::string path)
-{
-    while (path.size() > 1 && path.back() == '/')
-        path.pop_back();
-    return path.substr(path.rfind('/') + 1);
-}
 
 // Removes what the folder `name` of `parent` holds, and it, without
 // following any link.
@@ -67,7 +61,7 @@ Reply copyElement(const Request &request, const requestcheck::InstallFolders &fo
     if (const auto *message = std::get_if<std::string>(&maker))
         return failure("cp: " + *message);
     const int into = std::get<UniqueFd>(maker).get();
-    const std::string name = lastComponent(request.path);
+    const std::string name = pathtext::lastComponent(request.path);
     const std::string copied = folders.maker + "/" + name;
     // A link already there that leads out would take later writes with it.
     if (const auto found = linkcheck::findEscape(copied))

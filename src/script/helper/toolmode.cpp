@@ -3,6 +3,7 @@
 #include "bsdtools.h"
 #include "childprocess.h"
 #include "linkcheck.h"
+#include "platform/pathtext.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -46,13 +47,6 @@ int spawnAndWait(const char *program, const std::vector<std::string> &argv)
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
-std::string lastComponent(std::string path)
-{
-    while (path.size() > 1 && path.back() == '/')
-        path.pop_back();
-    return path.substr(path.rfind('/') + 1);
-}
-
 struct Destination
 {
     std::string path;
@@ -62,9 +56,7 @@ struct Destination
 // Where each source of a recursive copy lands.
 std::vector<Destination> destinations(const std::vector<std::string> &operands)
 {
-    std::string target = operands.back();
-    while (target.size() > 1 && target.back() == '/')
-        target.pop_back();
+    const std::string target = pathtext::withoutTrailingSlashes(operands.back());
     struct stat info;
     const bool intoFolder = operands.size() > 2 || (stat(target.c_str(), &info) == 0 && S_ISDIR(info.st_mode));
     std::vector<Destination> out;
@@ -73,7 +65,7 @@ std::vector<Destination> destinations(const std::vector<std::string> &operands)
         if (source.size() >= 2 && source.compare(source.size() - 2, 2, "/.") == 0)
             out.push_back({target, true});
         else
-            out.push_back({intoFolder ? target + "/" + lastComponent(source) : target, false});
+            out.push_back({intoFolder ? target + "/" + pathtext::lastComponent(source) : target, false});
     }
     return out;
 }

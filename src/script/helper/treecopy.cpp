@@ -1,5 +1,6 @@
 #include "treecopy.h"
 
+#include "platform/pathtext.h"
 #include "readingidentity.h"
 #include "uniquefd.h"
 
@@ -51,9 +52,7 @@ public:
 
     std::string run(const std::string &source, int into, const std::string &intoPath)
     {
-        std::string top = source;
-        while (top.size() > 1 && top.back() == '/')
-            top.pop_back();
+        const std::string top = pathtext::withoutTrailingSlashes(source);
         const std::string name = top.substr(top.rfind('/') + 1);
         UniqueFd folder;
         struct stat seen;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <fcntl.h>
 #include <unistd.h>
 #include <utility>
 
@@ -38,4 +39,26 @@ public:
 
 private:
     int m_fd = -1;
+};
+
+// Both ends of a new pipe, each owned, neither inherited by a program this
+// process starts.
+struct Pipe
+{
+    UniqueFd reading;
+    UniqueFd writing;
+
+    // Both ends are invalid when no pipe could be made; errno says why.
+    static Pipe open()
+    {
+        Pipe pipe;
+        int ends[2];
+        if (pipe2(ends, O_CLOEXEC) == 0) {
+            pipe.reading.reset(ends[0]);
+            pipe.writing.reset(ends[1]);
+        }
+        return pipe;
+    }
+
+    bool valid() const { return reading.valid(); }
 };

@@ -30,10 +30,11 @@ bool installerGone(const Watch &watch)
 
 helperprotocol::Reply run(const std::function<helperprotocol::Reply()> &work, const Watch &watch)
 {
-    int ends[2];
-    if (pipe2(ends, O_CLOEXEC) != 0)
+    Pipe ends = Pipe::open();
+    if (!ends.valid())
         return {1, {}, std::string("cannot create a pipe: ") + std::strerror(errno)};
-    UniqueFd reading(ends[0]), writing(ends[1]);
+    UniqueFd &reading = ends.reading;
+    UniqueFd &writing = ends.writing;
     const pid_t parent = getpid();
     const pid_t child = fork();
     if (child < 0)

@@ -2,9 +2,9 @@
 
 #include "state/appsettings.h"
 #include "ui/alerts/alertmetrics.h"
+#include "ui/alerts/buttonrow.h"
 #include "ui/alerts/gearicon.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -26,16 +26,11 @@ FinderAlert::FinderAlert(AppSettings &settings, QWidget *parent)
     content->addWidget(m_message);
 
     m_buttonRow = new QWidget(columnWidget());
-    auto *close = new QPushButton(tr("Close"), m_buttonRow);
-    close->setObjectName(QStringLiteral("closeAppButton"));
+    auto *close = buttonrow::button(tr("Close"), "closeAppButton", m_buttonRow);
     auto *openSettings = new QPushButton(gearicon::icon(palette().color(QPalette::ButtonText)), tr("Open settings"),
                                          m_buttonRow);
     openSettings->setObjectName(QStringLiteral("openSettingsButton"));
-    auto *buttons = new QHBoxLayout(m_buttonRow);
-    buttons->setContentsMargins(0, 0, 0, 0);
-    buttons->setSpacing(spacing);
-    buttons->addWidget(close);
-    buttons->addWidget(openSettings);
+    buttonrow::row({close, openSettings}, 0, m_buttonRow);
     content->addWidget(m_buttonRow, 0, Qt::AlignHCenter);
 
     connect(close, &QPushButton::clicked, &settings, [&settings] { settings.terminateApp(); });

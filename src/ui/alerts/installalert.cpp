@@ -2,8 +2,8 @@
 
 #include "state/appsettings.h"
 #include "ui/alerts/alertmetrics.h"
+#include "ui/alerts/buttonrow.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
@@ -29,10 +29,8 @@ InstallAlert::InstallAlert(AppSettings &settings, QWidget *parent)
     message->setContentsMargins(alertmetrics::defaultSpacing, 0, alertmetrics::defaultSpacing, 0);
     content->addWidget(message);
 
-    auto *cancel = new QPushButton(tr("Cancel"), columnWidget());
-    cancel->setObjectName(QStringLiteral("cancelInstallButton"));
-    auto *install = new QPushButton(tr("Install"), columnWidget());
-    install->setObjectName(QStringLiteral("installButton"));
+    auto *cancel = buttonrow::button(tr("Cancel"), "cancelInstallButton", columnWidget());
+    auto *install = buttonrow::button(tr("Install"), "installButton", columnWidget());
     QFont bold = install->font();
     bold.setBold(true);
     install->setFont(bold);
@@ -41,15 +39,8 @@ InstallAlert::InstallAlert(AppSettings &settings, QWidget *parent)
         black.setColor(group, QPalette::ButtonText, Qt::black);
     install->setPalette(black);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->setContentsMargins(padding, padding, padding, padding);
-    buttons->setSpacing(alertmetrics::defaultSpacing);
-    buttons->addStretch();
-    buttons->addWidget(cancel);
-    buttons->addSpacing(20);
-    buttons->addWidget(install);
-    buttons->addStretch();
-    content->addLayout(buttons);
+    content->addLayout(buttonrow::row(
+        {buttonrow::Stretch{}, cancel, buttonrow::Gap{20}, install, buttonrow::Stretch{}}, padding));
 
     connect(cancel, &QPushButton::clicked, &settings, [&settings] { settings.setShowPermanentlyAlert(false); });
     connect(install, &QPushButton::clicked, &settings, [&settings] {

@@ -2,8 +2,8 @@
 
 #include "state/appsettings.h"
 #include "ui/alerts/alertmetrics.h"
+#include "ui/alerts/buttonrow.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -42,21 +42,10 @@ LicenseAlert::LicenseAlert(AppSettings &settings, QWidget *parent)
     content->addWidget(paddedText(choice, Weight::regular, padding, columnWidget()));
     content->addStretch();
 
-    auto *readLicense = new QPushButton(tr("Read License"), columnWidget());
-    readLicense->setObjectName(QStringLiteral("readLicenseButton"));
-    auto *disagree = new QPushButton(tr("Disagree"), columnWidget());
-    disagree->setObjectName(QStringLiteral("disagreeButton"));
-    auto *agree = new QPushButton(tr("Agree"), columnWidget());
-    agree->setObjectName(QStringLiteral("agreeButton"));
-
-    auto *buttons = new QHBoxLayout;
-    buttons->setContentsMargins(padding, padding, padding, padding);
-    buttons->setSpacing(alertmetrics::defaultSpacing);
-    buttons->addWidget(readLicense);
-    buttons->addStretch();
-    buttons->addWidget(disagree);
-    buttons->addWidget(agree);
-    content->addLayout(buttons);
+    auto *readLicense = buttonrow::button(tr("Read License"), "readLicenseButton", columnWidget());
+    auto *disagree = buttonrow::button(tr("Disagree"), "disagreeButton", columnWidget());
+    auto *agree = buttonrow::button(tr("Agree"), "agreeButton", columnWidget());
+    content->addLayout(buttonrow::row({readLicense, buttonrow::Stretch{}, disagree, agree}, padding));
 
     connect(readLicense, &QPushButton::clicked, &settings, [&settings] { settings.setShowLicenseAlert(false); });
     connect(disagree, &QPushButton::clicked, &settings, [&settings] { settings.terminateApp(); });

@@ -3,9 +3,9 @@
 #include "state/appsettings.h"
 #include "ui/accessibility.h"
 #include "ui/alerts/alertmetrics.h"
+#include "ui/alerts/buttonrow.h"
 
 #include <QClipboard>
-#include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -45,17 +45,9 @@ LogDetailsWindow::LogDetailsWindow(AppSettings &settings, QWidget *parent)
     content->addWidget(m_logText, 1);
     content->addStretch();
 
-    m_copy = new QPushButton(tr("Copy to Clipboard"), columnWidget());
-    m_copy->setObjectName(QStringLiteral("copyLogButton"));
-    auto *close = new QPushButton(tr("Close"), columnWidget());
-    close->setObjectName(QStringLiteral("closeLogButton"));
-    auto *buttons = new QHBoxLayout;
-    buttons->setContentsMargins(padding, padding, padding, padding);
-    buttons->setSpacing(alertmetrics::defaultSpacing);
-    buttons->addWidget(m_copy);
-    buttons->addStretch();
-    buttons->addWidget(close);
-    content->addLayout(buttons);
+    m_copy = buttonrow::button(tr("Copy to Clipboard"), "copyLogButton", columnWidget());
+    auto *close = buttonrow::button(tr("Close"), "closeLogButton", columnWidget());
+    content->addLayout(buttonrow::row({m_copy, buttonrow::Stretch{}, close}, padding));
 
     connect(m_copy, &QPushButton::clicked, this, &LogDetailsWindow::copyToClipboard);
     // Flipped rather than cleared; the window is shown only while it is set.
