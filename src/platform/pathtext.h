@@ -1,7 +1,9 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 // Trailing slashes of a path, for the installer and its helper alike: plain
 // C++ without Qt, so that the helper includes it too. Each works on any
@@ -43,6 +45,22 @@ inline std::string lastComponent(const std::string &path)
 {
     const std::string bare = withoutTrailingSlashes(path);
     return bare.substr(bare.rfind('/') + 1);
+}
+
+// The names between the slashes of a path, empty ones included: "/a//b/" is
+// "", "a", "", "b", "". Views into `path`.
+inline std::vector<std::string_view> components(std::string_view path)
+{
+    std::vector<std::string_view> out;
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        std::size_t end = path.find('/', start);
+        if (end == std::string_view::npos)
+            end = path.size();
+        out.push_back(path.substr(start, end - start));
+        start = end + 1;
+    }
+    return out;
 }
 
 } // namespace pathtext

@@ -3,6 +3,7 @@
 #include "platform/pathtext.h"
 #include "uniquefd.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -148,13 +149,8 @@ UniqueFd openLightroom(const std::string &from, const std::string &folder, uid_t
     struct stat info;
     if (!fd.valid() || fstat(fd.get(), &info) != 0 || info.st_uid != uid)
         return UniqueFd();
-    std::size_t start = from.size() + 1;
-    while (start <= folder.size()) {
-        std::size_t end = folder.find('/', start);
-        if (end == std::string::npos)
-            end = folder.size();
-        const std::string name = folder.substr(start, end - start);
-        start = end + 1;
+    for (const std::string_view part : pathtext::components(std::string_view(folder).substr(std::min(folder.size(), from.size() + 1)))) {
+        const std::string name(part);
         if (name.empty() || name == ".")
             continue;
         if (name == "..")

@@ -1,5 +1,7 @@
 #include "installfolder.h"
 
+#include "platform/pathtext.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -69,13 +71,8 @@ std::variant<UniqueFd, std::string> open(const std::string &path, Missing missin
     if (!at.valid())
         return std::string("cannot open '/': ") + std::strerror(errno);
     std::string shown;
-    std::size_t start = 1;
-    while (start <= path.size()) {
-        std::size_t end = path.find('/', start);
-        if (end == std::string::npos)
-            end = path.size();
-        const std::string name = path.substr(start, end - start);
-        start = end + 1;
+    for (const std::string_view part : pathtext::components(path)) {
+        const std::string name(part);
         if (name.empty() || name == ".")
             continue;
         if (name == "..")

@@ -23,14 +23,9 @@ using Components = std::vector<std::string>;
 Components split(const std::string &path)
 {
     Components out;
-    std::size_t start = 0;
-    while (start <= path.size()) {
-        const std::size_t slash = path.find('/', start);
-        const std::size_t end = slash == std::string::npos ? path.size() : slash;
-        if (end > start)
-            out.push_back(path.substr(start, end - start));
-        start = end + 1;
-    }
+    for (const std::string_view name : pathtext::components(path))
+        if (!name.empty())
+            out.emplace_back(name);
     return out;
 }
 

@@ -17,20 +17,6 @@ bool isPlainName(std::string_view name)
            && name.find('\0') == std::string_view::npos;
 }
 
-std::vector<std::string_view> components(std::string_view path)
-{
-    std::vector<std::string_view> out;
-    std::size_t start = 0;
-    while (start <= path.size()) {
-        std::size_t end = path.find('/', start);
-        if (end == std::string_view::npos)
-            end = path.size();
-        out.push_back(path.substr(start, end - start));
-        start = end + 1;
-    }
-    return out;
-}
-
 std::string refused(const Request &request, const std::string &why)
 {
     return std::string("The privileged helper refuses to ") + helperprotocol::nameOf(request.kind) + " ('" + request.path
@@ -68,7 +54,7 @@ std::optional<std::string> refusal(const Request &request)
         return std::nullopt;
     }
     case RequestKind::writeFile: {
-        const std::vector<std::string_view> parts = components(request.path);
+        const std::vector<std::string_view> parts = pathtext::components(request.path);
         if (parts.size() < 2)
             return refused(request, "the file must lie inside an element of the maker's folder");
         for (const std::string_view part : parts)

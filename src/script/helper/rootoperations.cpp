@@ -112,17 +112,16 @@ Reply writeFile(const Request &request, const requestcheck::InstallFolders &fold
         return failure("echo: " + *message);
     UniqueFd at = std::get<UniqueFd>(std::move(opened));
     std::string walked = folders.maker;
-    std::size_t start = 0;
-    for (std::size_t slash = request.path.find('/'); slash != std::string::npos;
-         start = slash + 1, slash = request.path.find('/', start)) {
-        const std::string name = request.path.substr(start, slash - start);
+    const std::vector<std::string_view> parts = pathtext::components(request.path);
+    for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
+        const std::string name(parts[i]);
         walked += "/" + name;
         auto next = installfolder::openBelow(at.get(), name, walked);
         if (const auto *message = std::get_if<std::string>(&next))
             return failure("echo: cannot create " + shown + ": " + *message);
         at = std::get<UniqueFd>(std::move(next));
     }
-    const std::string name = request.path.substr(start);
+    const std::string name(parts.back());
     UniqueFd file(openat(at.get(), name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0644));
     if (!file.valid())
         return failure("echo: cannot create " + shown + ": " + std::strerror(errno));
