@@ -34,24 +34,13 @@ if [ -z "${VELTRANO_ORCA_INNER:-}" ]; then
     fi
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
-    # A product big enough for the copy to take a few seconds, so that Orca
-    # can be asked where it is while the installation runs.
+    # A product of its own before the samples, which the journey meets first;
+    # the installation is held on a FIFO, not by the size of what it copies.
     cp -R "$(realpath "$(dirname "$exe")/../..")" "$work/Installer.app"
     product="$work/Installer.app/Contents/Resources/Products/Bigshot 9"
-    mkdir -p "$product/Bigshot 9 Part 1"
-    megabytes=64
-    while :; do
-        head -c "$((megabytes * 1024 * 1024))" /dev/zero >"$product/Bigshot 9 Part 1/data.bin"
-        started=$(date +%s%N)
-        cp -R "$product/Bigshot 9 Part 1" "$work/calibration"
-        elapsed_ms=$((($(date +%s%N) - started) / 1000000))
-        rm -rf "$work/calibration"
-        { [ "$elapsed_ms" -ge 500 ] || [ "$megabytes" -ge 1024 ]; } && break
-        megabytes=$((megabytes * 2))
-    done
-    for part in 2 3 4; do
-        mkdir "$product/Bigshot 9 Part $part"
-        ln "$product/Bigshot 9 Part 1/data.bin" "$product/Bigshot 9 Part $part/data.bin"
+    for part in 1 2 3 4; do
+        mkdir -p "$product/Bigshot 9 Part $part"
+        echo "Bigshot 9 part $part" >"$product/Bigshot 9 Part $part/data.bin"
     done
     status=0
     VELTRANO_ORCA_INNER=1 VELTRANO_ORCA_WORK="$work" \
