@@ -35,4 +35,11 @@ void install();
 // control later does not repeat old news.
 void tell(QWidget *widget, const QString &news);
 
+// Tells the screen reader that what `page` holds is shown now, so that its
+// review of the window reads it. Qt's bridge tells only that the page itself
+// is showing; a screen reader that looked at the page's contents while it
+// was hidden would keep them as hidden. Does nothing while no screen reader
+// is listening.
+void exposeShown(QWidget *page);
+
 } // namespace accessibility

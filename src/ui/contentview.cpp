@@ -224,6 +224,10 @@ void ContentView::refresh()
     case Page::license: break;
     }
     m_panel->showPage(pageWidget(page));
+    if (m_shownPage != page) {
+        m_shownPage = page;
+        accessibility::exposeShown(pageWidget(page));
+    }
     refreshFocus(page);
 
     const Navigation navigation = navigationFor(page, m_settings.products());

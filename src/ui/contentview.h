@@ -88,6 +88,8 @@ private:
     AlertView *m_alertView = nullptr;
     // The page whose first thing last took the focus; none at the start.
     std::optional<Page> m_focusedPage;
+    // The page last exposed to the screen reader (accessibility::exposeShown).
+    std::optional<Page> m_shownPage;
     Overlay m_overlayBefore = Overlay::none;
     // Lives while the license page is shown, so its scroll position survives
     // refreshes that do not leave the page.

@@ -74,6 +74,31 @@ key() {
     expect "$2" "$3"
 }
 
+# flat_review <what> <last line> <pattern>...: reads the window line by line
+# in Orca's flat review, from its top line (Orca+KP_Home) down (KP_Page_Up) to
+# the first line after the top that matches <last line>. Each pattern must be
+# on one of the lines, and one written !pattern on none (what another page
+# shows).
+flat_review() {
+    local what=$1 last=$2 lines line pattern
+    shift 2
+    key Insert+KP_Home "the top line in flat review of $what" "."
+    lines=$(spoken_lines | sed -n "${spoken_mark}p")$'\n'
+    for _ in $(seq 1 20); do
+        key KP_Page_Up "the next line in flat review of $what" "."
+        line=$(spoken_lines | sed -n "${spoken_mark}p")
+        lines+="$line"$'\n'
+        grep -qP -- "$last" <<<"$line" && break
+    done
+    for pattern; do
+        if [[ $pattern == !* ]]; then
+            ! grep -qP -- "${pattern#!}" <<<"$lines" || fail "flat review of $what read /${pattern#!}/ in:"$'\n'"$lines"
+        else
+            grep -qP -- "$pattern" <<<"$lines" || fail "flat review of $what did not read /$pattern/ in:"$'\n'"$lines"
+        fi
+    done
+}
+
 expect_ended() {
     poll "the program to end after Close" 100 eval '! kill -0 "$wizard_pid" 2>/dev/null'
     local status=0
@@ -113,12 +138,9 @@ mkdir -p "$(dirname "$held")"
 mkfifo "$held"
 start_wizard "$work/root" "$work/data"
 to_products tab
-# The page list, line by line in Orca's flat review from the window's top
-# (Orca+KP_Home, then KP_Page_Up): only the current page's row says so.
-key Insert+KP_Home "the window's top line in flat review" "^Veltrano$"
-for line in "Select Products to install" Introduction License "Products, current page" "Selected Products" Summary; do
-    key KP_Page_Up "the line $line" "^$line$"
-done
+# The page list beside the products: only the current page's row says so.
+flat_review "the products page" "Next$" "^Veltrano$" "^Select Products to install$" "checked Bigshot 9" "checked Softhaze 3" \
+    "checked Softhaze 4" "Products, current page" "Introduction(?!,)" "Summary(?!,)"
 key space "Space clears the box" "^not checked"
 key space "Space sets it again" "^checked"
 key Tab "the next product" "^Softhaze 3 check box checked"
@@ -132,14 +154,34 @@ key Return "the confirmation page's title" "^The following Products will be inst
 expect "the first product to install" "^Bigshot 9"
 key Tab "the next product to install" "^Softhaze 3"
 key Tab "the last product to install" "^Softhaze 4"
+flat_review "the confirmation page" "Next$" "Bigshot 9" "Softhaze 3" "Softhaze 4" "Selected Products, current page" \
+    "!checked" "!Select All"
+# Back to the products and forward again: each visit is read whole.
+key Tab "Go Back from the list" "^Go Back push button"
+key Return "the products page again" "^Select Products to install panel"
+expect "the first product again" "^Bigshot 9 check box checked"
+flat_review "the products page again" "Next$" "checked Bigshot 9" "checked Softhaze 4" "Products, current page" \
+    "!^Bigshot 9"
+key Tab "Softhaze 3 from where the review left the focus" "^Softhaze 3 check box checked"
+for name in "Softhaze 4" "Select All" "Go Back" "Next"; do
+    key Tab "$name" "^$name"
+done
+key Return "the confirmation page again" "^The following Products will be installed panel"
+flat_review "the confirmation page again" "Next$" "Bigshot 9" "Softhaze 4"
 key Return "the install confirmation" '^alert Click "Install" button to complete the installation'
 key Return "the progress overlay" "^alert Installing(…|\.\.\.)"
 expect "the folder being copied" "^Copying “(Bigshot 9 Part [0-9]|Veltrano Softhaze 3)”"
 key KP_Enter "the answer to where-am-I while it installs" "Installing(…|\.\.\.)"
+# Flat review and say all while it installs: the progress alert, which Orca
+# takes as the window, is read; its first line is the news of the folder.
+flat_review "the progress alert" "^Copying" "^Installing(…|\.\.\.)$" "^progress bar [0-9]+ percent"
+key KP_Add "the progress alert with say all" "^alert Installing(…|\.\.\.)"
 cat "$held" >/dev/null
 expect "the summary's name on arrival" "^Summary panel"
 expect "the result with the message on arrival" "^Success read only text"
 expect "the message on arrival" "^You have been successfully installed selected products"
+flat_review "the summary" "Close$" "Success" "You have been successfully installed selected products" "Summary, current page" \
+    "!Bigshot 9"
 xdotool key Return
 expect_ended
 [ -f "$work/root/opt/Veltrano/Softhaze 3 Plug-in/softhaze3.filter" ] || fail "Softhaze 3 was not installed"
@@ -158,6 +200,7 @@ key Return "the install confirmation" '^alert Click "Install" button'
 key Return "the summary's name on arrival" "^Summary panel"
 expect "the result with the message on arrival" "^Failed read only text"
 expect "the message on arrival" "^The installation was not completed successfully"
+flat_review "the failed summary" "Close$" "Failed" "The installation was not completed successfully" "Details"
 key Tab "the Details link" "Details"
 key Return "the log window by its message" "^The installation was not completed successfully"
 expect "the log window" "dialog"
