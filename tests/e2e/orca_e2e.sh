@@ -84,12 +84,13 @@ flat_review() {
     shift 2
     key Insert+KP_Home "the top line in flat review of $what" "."
     lines=$(spoken_lines | sed -n "${spoken_mark}p")$'\n'
-    for _ in $(seq 1 20); do
+    for _ in $(seq 1 30); do
         key KP_Page_Up "the next line in flat review of $what" "."
         line=$(spoken_lines | sed -n "${spoken_mark}p")
         lines+="$line"$'\n'
         grep -qP -- "$last" <<<"$line" && break
     done
+    grep -qP -- "$last" <<<"$line" || fail "flat review of $what did not come to /$last/ in:"$'\n'"$lines"
     for pattern; do
         if [[ $pattern == !* ]]; then
             ! grep -qP -- "${pattern#!}" <<<"$lines" || fail "flat review of $what read /${pattern#!}/ in:"$'\n'"$lines"
@@ -108,7 +109,8 @@ expect_ended() {
 
 # From the welcome page to the products page, with the license alert on the
 # way: Escape there is Read License, Return is Agree. With "tab", Tab leaves
-# the welcome text and Shift+Tab comes back to it first.
+# the welcome text and Shift+Tab comes back to it first; without, the
+# welcome and license pages are read in flat review.
 to_products() {
     expect "the window" "^Veltrano Installer frame"
     expect "the welcome page's title on arrival" "^Welcome to the Veltrano Plugin Installer"
@@ -116,9 +118,14 @@ to_products() {
     if [ "${1:-}" = tab ]; then
         key Tab "Next after the welcome text" "^Next push button"
         key shift+Tab "the welcome text again" "^You will be guided through the steps"
+    else
+        flat_review "the welcome page" "Next$" "^Welcome to the Veltrano Plugin Installer$" \
+            "^You will be guided through the steps" "Introduction, current page"
     fi
     key Return "the license page's title" "^Software License Agreement panel"
     expect "the license's first line" "^VELTRANO SOFTWARE LICENSE AGREEMENT"
+    [ "${1:-}" = tab ] || flat_review "the license page" "^Summary" "VELTRANO SOFTWARE LICENSE AGREEMENT" \
+        "License, current page" "!You will be guided"
     key Return "the license alert" "^alert To continue using the software you must agree"
     expect "the alert's choice" "^Click Agree to continue"
     key Escape "the license again after Read License" "^Software License Agreement panel"
