@@ -5,7 +5,7 @@
     <name>ContentView</name>
     <message>
         <source>You will be guided through the steps necessary to use this software.</source>
-        <translation>Verrai guidato attraverso i passaggi necessari per utilizzare questo software.</translation>
+        <translation>Ti guideremo attraverso i passaggi necessari per utilizzare questo software.</translation>
     </message>
     <message>
         <source>Select All</source>
@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>Welcome to the Veltrano Plugin Installer</source>
-        <translation>Benvenuto nel programma di installazione dei plug-in Veltrano</translation>
+        <translation>Ti diamo il benvenuto nell'installazione dei plug-in Veltrano</translation>
     </message>
     <message>
         <source>Software License Agreement</source>

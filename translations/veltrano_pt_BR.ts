@@ -5,7 +5,7 @@
     <name>ContentView</name>
     <message>
         <source>You will be guided through the steps necessary to use this software.</source>
-        <translation>Você será guiado pelas etapas necessárias para usar este software.</translation>
+        <translation>Vamos orientar você pelas etapas necessárias para usar este software.</translation>
     </message>
     <message>
         <source>Select All</source>
