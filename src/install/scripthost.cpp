@@ -64,8 +64,7 @@ private:
     {
         if (!m_options.userDataFolder.isEmpty())
             return pathtext::joinable(m_options.userDataFolder);
-        const QString home = m_options.home;
-        return userfolders::foldersFrom([&home](const char *name) { return qstrcmp(name, "HOME") == 0 ? home : QString(); }).data;
+        return userfolders::dataFolderIn(m_options.home);
     }
 
     std::variant<script::ShellReply, script::RaisedError> privileged(const QString &command)

@@ -14,10 +14,11 @@ Folders foldersFrom(const EnvironmentLookup &environment)
     Folders folders;
     folders.home = environment("HOME");
     const QString dataHome = environment("XDG_DATA_HOME");
-    folders.data = dataHome.startsWith(u'/') ? pathtext::joinable(dataHome)
-                                             : pathtext::joinable(folders.home) + QStringLiteral("/.local/share");
+    folders.data = dataHome.startsWith(u'/') ? pathtext::joinable(dataHome) : dataFolderIn(folders.home);
     return folders;
 }
+
+QString dataFolderIn(const QString &home) { return pathtext::joinable(home) + QStringLiteral("/.local/share"); }
 
 QString systemEnvironment(const char *name)
 {

@@ -24,6 +24,10 @@ struct Folders
 
 Folders foldersFrom(const EnvironmentLookup &environment);
 
+// The data folder of a user whose XDG_DATA_HOME names none: `home` +
+// "/.local/share", joined with exactly one "/".
+QString dataFolderIn(const QString &home);
+
 // The process's environment; an unset or empty HOME or USER reads as the
 // user database's entry of the real user, as a session without them still
 // has a home and a name.

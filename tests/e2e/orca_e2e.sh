@@ -80,15 +80,14 @@ key() {
 # on one of the lines, and one written !pattern on none (what another page
 # shows).
 flat_review() {
-    local what=$1 last=$2 lines line pattern
+    local what=$1 last=$2 lines="" line pattern move=Insert+KP_Home
     shift 2
-    key Insert+KP_Home "the top line in flat review of $what" "."
-    lines=$(spoken_lines | sed -n "${spoken_mark}p")$'\n'
     for _ in $(seq 1 30); do
-        key KP_Page_Up "the next line in flat review of $what" "."
+        key "$move" "the next line in flat review of $what" "."
         line=$(spoken_lines | sed -n "${spoken_mark}p")
         lines+="$line"$'\n'
-        grep -qP -- "$last" <<<"$line" && break
+        [ "$move" = KP_Page_Up ] && grep -qP -- "$last" <<<"$line" && break
+        move=KP_Page_Up
     done
     grep -qP -- "$last" <<<"$line" || fail "flat review of $what did not come to /$last/ in:"$'\n'"$lines"
     for pattern; do

@@ -149,7 +149,8 @@ UniqueFd openLightroom(const std::string &from, const std::string &folder, uid_t
     struct stat info;
     if (!fd.valid() || fstat(fd.get(), &info) != 0 || info.st_uid != uid)
         return UniqueFd();
-    for (const std::string_view part : pathtext::components(std::string_view(folder).substr(std::min(folder.size(), from.size() + 1)))) {
+    const std::string_view below = std::string_view(folder).substr(std::min(folder.size(), from.size() + 1));
+    for (const std::string_view part : pathtext::components(below)) {
         const std::string name(part);
         if (name.empty() || name == ".")
             continue;

@@ -9,7 +9,8 @@ class QPushButton;
 // Shows the message a failed installation left behind, in a white area that
 // scrolls both ways, with the text selectable by mouse and keyboard. Buttons,
 // by objectName: "copyLogButton" puts the text on the clipboard as plain
-// text, and has a screen reader say so, "closeLogButton" closes the window. The log area is "logText".
+// text, and has a screen reader say so; "closeLogButton" closes the window.
+// The log area is "logText".
 class LogDetailsWindow : public AlertCard
 {
     Q_OBJECT

@@ -1,8 +1,8 @@
 #include "ui/alerts/progressalert.h"
 
 #include "state/appsettings.h"
-#include "ui/alerts/alertmetrics.h"
 #include "ui/accessibility.h"
+#include "ui/alerts/alertmetrics.h"
 #include "ui/alerts/foldernews.h"
 
 #include <QAccessible>
